@@ -1,0 +1,158 @@
+#include "app/datafiles.h"
+
+#include <algorithm>
+
+namespace app {
+
+using platform::EntryKind;
+
+std::vector<std::string> SplitLines(const std::string& content) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        const std::size_t cr = content.find('\r', start);
+        if (cr == std::string::npos) {
+            lines.push_back(content.substr(start));
+            break;
+        }
+        lines.push_back(content.substr(start, cr - start));
+        start = cr + 1;
+        if (start < content.size() && content[start] == '\n') ++start;
+    }
+    return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& values) {
+    std::string content;
+    for (const auto& value : values) {
+        content += value;
+        content += "\r\n";
+    }
+    return content;
+}
+
+Status ReplaceFile(FileSystem& files, const std::string& path, const std::string& bytes) {
+    const std::string writing = path + kWritingSuffix;
+    const std::string written = path + kWrittenSuffix;
+    if (Status status = files.writeNewFile(writing, bytes); !status) {
+        files.removeFile(writing);
+        return status;
+    }
+    // Once the copy is whole under its ".new" name, start-up can finish the job after a crash.
+    if (Status status = files.moveReplacing(writing, written); !status) {
+        files.removeFile(writing);
+        return status;
+    }
+    if (Status status = files.moveReplacing(written, path); !status) {
+        files.removeFile(written);
+        return status;
+    }
+    return Status::success();
+}
+
+std::optional<std::vector<std::string>> ReadLines(FileSystem& files, const std::string& path) {
+    auto content = files.readFile(path);
+    if (!content) return std::nullopt;
+    return SplitLines(*content);
+}
+
+Status WriteLines(FileSystem& files, const std::string& path, const std::vector<std::string>& values) {
+    return ReplaceFile(files, path, JoinLines(values));
+}
+
+bool FilePresent(FileSystem& files, const std::string& path) { return files.entry(path) == EntryKind::File; }
+
+bool AnythingAt(FileSystem& files, const std::string& path) { return files.entry(path) != EntryKind::None; }
+
+namespace {
+
+bool EndsWith(const std::string& text, const std::string& suffix) {
+    return text.size() > suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+}  // namespace
+
+void RecoverInterruptedWrites(FileSystem& files, const std::string& folder) {
+    const std::string writingSuffix = kWritingSuffix;
+    const std::string writtenSuffix = kWrittenSuffix;
+    for (const auto& name : files.listFiles(folder)) {
+        const std::string path = folder + "\\" + name;
+        if (EndsWith(name, writingSuffix)) {
+            files.removeFile(path);
+        } else if (EndsWith(name, writtenSuffix)) {
+            files.moveReplacing(path, path.substr(0, path.size() - writtenSuffix.size()));
+        }
+    }
+}
+
+std::string RecordFile::EmptyDatabase(int count) {
+    std::string content;
+    content.reserve(static_cast<std::size_t>(count * kRecordLength));
+    for (int n = 0; n < count; ++n) {
+        content += std::string(2, '\0');
+        content += std::string(kRecordTextLimit, ' ');
+    }
+    return content;
+}
+
+bool RecordFile::Load(std::string* why) {
+    auto content = files_.readFile(path_, why);
+    if (!content) return false;
+    content_ = std::move(*content);
+    return true;
+}
+
+std::string RecordFile::Read(int n) const {
+    const std::size_t offset = static_cast<std::size_t>(n - 1) * kRecordLength;
+    if (n < 1 || offset + 2 > content_.size()) return {};
+    const auto low = static_cast<unsigned char>(content_[offset]);
+    const auto high = static_cast<unsigned char>(content_[offset + 1]);
+    std::size_t length = low | (static_cast<std::size_t>(high) << 8);
+    // A damaged length never reaches into the next record, nor past the end of the file.
+    length = std::min<std::size_t>(length, kRecordTextLimit);
+    length = std::min(length, content_.size() - offset - 2);
+    return content_.substr(offset + 2, length);
+}
+
+Status RecordFile::Reload() {
+    // Start from the file as it is now, so that records written by other windows stay intact.
+    // A database that is there but cannot be read is never replaced by a new one.
+    std::string why;
+    if (Load(&why)) return Status::success();
+    if (AnythingAt(files_, path_)) return Status::failure(why);
+    content_.clear();
+    return Status::success();
+}
+
+void RecordFile::Put(std::string& content, int n, const std::string& text) {
+    const std::size_t offset = static_cast<std::size_t>(n - 1) * kRecordLength;
+    const std::size_t end = offset + 2 + text.size();
+    if (content.size() < end) content.resize(end, '\0');
+    content[offset] = static_cast<char>(text.size() & 0xFF);
+    content[offset + 1] = static_cast<char>((text.size() >> 8) & 0xFF);
+    content.replace(offset + 2, text.size(), text);
+}
+
+Status RecordFile::Write(int n, const std::string& text) {
+    if (n < 1) return Status::failure("Bad record number.");
+    if (text.size() > static_cast<std::size_t>(kRecordTextLimit)) return Status::failure("Bad record length.");
+    if (Status status = Reload(); !status) return status;
+    std::string updated = content_;
+    Put(updated, n, text);
+    Status status = ReplaceFile(files_, path_, updated);
+    if (status) content_ = std::move(updated);
+    return status;
+}
+
+Status RecordFile::Reset(int n) {
+    if (n < 1) return Status::failure("Bad record number.");
+    if (Status status = Reload(); !status) return status;
+    std::string updated = content_;
+    Put(updated, n, std::string(kRecordTextLimit, ' '));
+    Put(updated, n, std::string());
+    Status status = ReplaceFile(files_, path_, updated);
+    if (status) content_ = std::move(updated);
+    return status;
+}
+
+}  // namespace app

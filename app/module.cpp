@@ -1,0 +1,11 @@
+#include "app/module.h"
+
+#include "app/main_window.h"
+
+namespace app {
+
+Module::Module(platform::Platform& p) : platform(p) {}
+
+Module::~Module() = default;
+
+}  // namespace app

@@ -1,0 +1,97 @@
+// The values that the whole program shares for its whole run: the data folder, the day tables,
+// the settings, the alarm tables and the hand-over values of the note windows. One Module exists
+// per run; every window reads and writes it directly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace app {
+
+// Title of the program's message boxes.
+inline constexpr const char* kProductName = "Orvane Notes";
+
+class FrmDiar;
+class TrayIcon;
+
+// 13 x 32 strings addressed by (month, day); month 0 and day 0 are never used.
+class DayTable {
+public:
+    std::string& operator()(int month, int day) { return cells_.at(static_cast<std::size_t>(month * 32 + day)); }
+    const std::string& operator()(int month, int day) const {
+        return cells_.at(static_cast<std::size_t>(month * 32 + day));
+    }
+    void Clear() {
+        for (auto& cell : cells_) cell.clear();
+    }
+
+private:
+    std::array<std::string, 13 * 32> cells_{};
+};
+
+struct Module {
+    explicit Module(platform::Platform& p);
+    ~Module();
+    Module(const Module&) = delete;
+    Module& operator=(const Module&) = delete;
+
+    platform::Platform& platform;
+
+    // Data folder: the program's folder followed by "NotesDat", without a trailing "\".
+    std::string DataPath;
+
+    // Month lengths, index 1..12; February is set for the year shown.
+    std::array<std::uint8_t, 13> DaysInMonth{0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::uint8_t NotLeapYear = 0;
+
+    // Translucency of the notes.
+    std::uint8_t TranslucentAlpha = 180;
+    bool TranslucentCleared = false;
+
+    // Dragging of the main window and the notes (pixels).
+    bool DragActive = false;
+    int DragStartX = 0;
+    int DragStartY = 0;
+
+    // Settings, as stored in the settings file.
+    std::string ResumeMode;
+    std::string NoteFontName;
+    std::string NoteFontSize;
+    std::string NoteFontBold;
+    std::string NoteForeColor;
+    std::string NoteBackColor;
+    std::string NoteAlignment;
+
+    // Day tables.
+    DayTable Diary;
+    DayTable Reminders;
+    DayTable Names;
+    int CurYear = 2000;
+    int ShownMonth = 1;
+    bool DiaryDirty = false;
+    bool RemindersDirty = false;
+
+    // Alarms and messages.
+    std::array<std::string, 32> DayAlarms{};     // 1..31
+    std::array<std::string, 8> WeekdayAlarms{};  // 1..7
+    std::string MsgText;
+    std::string TrayTip;
+
+    // Hand-over to a note window while it opens.
+    std::string NoteRecord;
+    int NoteRecNo = 0;
+
+    // Windows. The main window lives for the whole run.
+    std::unique_ptr<FrmDiar> Diar;
+    // Hidden window that carries the pop-up menu and owns shell dialogs.
+    std::unique_ptr<platform::Form> Menu;
+
+    std::string Path(const std::string& name) const { return DataPath + name; }
+};
+
+}  // namespace app

@@ -1,0 +1,86 @@
+#include "app/startup.h"
+
+#include "app/datafiles.h"
+#include "app/main_window.h"
+#include "app/session.h"
+#include "app/settings.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kYearDays = 366;
+
+// Creates a first-run file only where nothing of that name exists: a hidden file counts as
+// missing for the existence test, but it must never be overwritten.
+void CreateIfMissing(Module& module, const std::string& name, const std::string& bytes) {
+    auto& files = module.platform.files();
+    const std::string path = module.Path(name);
+    if (FilePresent(files, path) || AnythingAt(files, path)) return;
+    ReplaceFile(files, path, bytes);
+}
+
+// The notes database is read as a whole once; when that fails the program goes on without
+// notes and says so, instead of ending.
+void OpenNotesDatabase(Module& module) {
+    const std::string path = module.Path(kNotesFile);
+    RecordFile database(module.platform.files(), path);
+    std::string why;
+    if (!database.Load(&why)) {
+        module.platform.showMessage(kProductName,
+                                    "The notes file " + path + " could not be opened.\r\n" + why +
+                                        "\r\n\r\nThe program goes on without its desktop notes.",
+                                    platform::MessageIcon::Stop);
+        return;
+    }
+}
+
+std::string RepeatedLines(const std::string& line, int count) {
+    return JoinLines(std::vector<std::string>(static_cast<std::size_t>(count), line));
+}
+
+}  // namespace
+
+void InitData(Module& module) {
+    auto& files = module.platform.files();
+    module.DataPath = module.platform.programFolder();
+    if (module.DataPath.empty() || module.DataPath.back() != '\\') module.DataPath += "\\";
+    module.DataPath += "NotesDat";
+
+    // Every step may fail on its own (an existing folder, a read-only disk); the next one runs.
+    files.createFolder(module.DataPath);
+    files.createFolder(module.Path(kDiaryFolder));
+    RecoverInterruptedWrites(files, module.DataPath);
+    RecoverInterruptedWrites(files, module.Path(kDiaryFolder));
+
+    if (!FilePresent(files, module.Path(kSettingsFile))) {
+        SetDefaultSettings(module);
+        if (!AnythingAt(files, module.Path(kSettingsFile))) SaveSettings(module);
+    }
+    LoadSettings(module);
+
+    CreateIfMissing(module, kNotesFile, RecordFile::EmptyDatabase(kNoteRecordCount));
+    CreateIfMissing(module, kNamesFile, RepeatedLines(" ", kYearDays));
+    CreateIfMissing(module, kReminderFile, RepeatedLines("", kYearDays));
+}
+
+bool Main(Module& module) {
+    auto& platform = module.platform;
+    module.TranslucentAlpha = 180;
+    if (platform.anotherInstanceRunning()) return false;
+
+    module.Diar = std::make_unique<FrmDiar>(module);
+    module.Menu = platform.createForm("FrmMenu", "Menu");
+
+    module.DaysInMonth = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    module.NotLeapYear = 0;
+    InitData(module);
+    module.DragActive = false;
+
+    OpenNotesDatabase(module);
+
+    platform.onSessionEnd = [&module] { SaveBeforeSessionEnd(module); };
+    return true;
+}
+
+}  // namespace app

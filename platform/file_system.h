@@ -1,0 +1,50 @@
+// The operating system's files, as the few primitives the data-file routines are built on.
+// Paths are Windows paths in the ANSI code page ("C:\Prog\NotesDat\Names"); contents are bytes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The outcome of a file operation: ok, or the system's description of what went wrong.
+struct Status {
+    bool ok = true;
+    std::string error;
+
+    static Status success() { return {}; }
+    static Status failure(std::string why) { return {false, std::move(why)}; }
+    explicit operator bool() const { return ok; }
+};
+
+enum class EntryKind {
+    None,          // nothing of that name
+    File,          // an ordinary file
+    HiddenFile,    // a file marked hidden or system
+    Folder,
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // The whole content of a file; nullopt with `why` filled when it cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& path, std::string* why = nullptr) = 0;
+
+    // Creates or empties `path`, writes `bytes`, flushes them to the disk and closes the file.
+    // On failure the file may hold part of the bytes: callers write to a scratch name first.
+    virtual Status writeNewFile(const std::string& path, const std::string& bytes) = 0;
+
+    // Renames `from` to `to`, replacing `to` when it exists, in one step.
+    virtual Status moveReplacing(const std::string& from, const std::string& to) = 0;
+
+    virtual Status removeFile(const std::string& path) = 0;
+    virtual Status createFolder(const std::string& path) = 0;
+    virtual EntryKind entry(const std::string& path) = 0;
+
+    // Names (not paths) of the files directly inside `folder`.
+    virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
+};
+
+}  // namespace platform

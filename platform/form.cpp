@@ -1,0 +1,335 @@
+#include "platform/form.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace platform {
+
+Control::Control(Form& form, ControlKind kind, std::string name, int index, Rect rect)
+    : form_(form), kind_(kind), name_(std::move(name)), index_(index), rect_(rect) {
+    if (kind == ControlKind::TextBox || kind == ControlKind::CheckBox || kind == ControlKind::PictureBox) {
+        transparent_ = false;
+    }
+}
+
+bool Control::windowed() const {
+    return kind_ == ControlKind::TextBox || kind_ == ControlKind::PictureBox || kind_ == ControlKind::CheckBox;
+}
+
+void Control::changed() { form_.peer().controlChanged(*this); }
+
+void Control::setRect(Rect rect) {
+    if (rect == rect_) return;
+    rect_ = rect;
+    changed();
+}
+
+void Control::move(int x, int y) { setRect({x, y, rect_.w, rect_.h}); }
+void Control::resize(int w, int h) { setRect({rect_.x, rect_.y, w, h}); }
+void Control::setLine(int x1, int y1, int x2, int y2) { setRect({x1, y1, x2 - x1, y2 - y1}); }
+
+void Control::setVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    // Hiding the focused control moves the focus away, which commits its edit.
+    if (!visible && form_.focused() == this) form_.focusMoved(nullptr);
+    changed();
+}
+
+void Control::setCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    changed();
+}
+
+std::string Control::text() const { return form_.peer().text(*this); }
+
+void Control::setText(const std::string& text) {
+    std::string cut = text;
+    if (maxLength_ > 0 && static_cast<int>(cut.size()) > maxLength_) cut.resize(static_cast<std::size_t>(maxLength_));
+    form_.peer().setText(*this, cut);
+}
+
+void Control::setMaxLength(int length) {
+    maxLength_ = length;
+    changed();
+}
+
+void Control::setMultiLine(bool multiLine) {
+    multiLine_ = multiLine;
+    changed();
+}
+
+void Control::select(int start, int length) { form_.peer().select(*this, start, length); }
+int Control::selectionStart() const { return form_.peer().selectionStart(*this); }
+int Control::selectionLength() const { return form_.peer().selectionLength(*this); }
+
+void Control::setForeColor(ColorRef color) {
+    if (color == foreColor_) return;
+    foreColor_ = color;
+    changed();
+}
+
+void Control::setBackColor(ColorRef color) {
+    if (color == backColor_ && !transparent_) return;
+    backColor_ = color;
+    if (kind_ == ControlKind::Label || kind_ == ControlKind::Shape) transparent_ = false;
+    changed();
+}
+
+void Control::setTransparent(bool transparent) {
+    transparent_ = transparent;
+    changed();
+}
+
+void Control::setFont(const Font& font) {
+    if (font == font_) return;
+    font_ = font;
+    changed();
+}
+
+void Control::setBold(bool bold) {
+    Font f = font_;
+    f.bold = bold;
+    setFont(f);
+}
+
+void Control::setFontName(const std::string& name) {
+    Font f = font_;
+    f.name = name;
+    setFont(f);
+}
+
+void Control::setFontSize(double size) {
+    Font f = font_;
+    f.size = size;
+    setFont(f);
+}
+
+void Control::setAlignment(Align alignment) {
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    changed();
+}
+
+void Control::setTooltip(const std::string& tooltip) {
+    if (tooltip == tooltip_) return;
+    tooltip_ = tooltip;
+    changed();
+}
+
+void Control::setPicture(std::shared_ptr<const Picture> picture) {
+    picture_ = std::move(picture);
+    changed();
+}
+
+void Control::setStretch(bool stretch) {
+    stretch_ = stretch;
+    changed();
+}
+
+void Control::setBorder(bool border) {
+    if (border == border_) return;
+    border_ = border;
+    changed();
+}
+
+void Control::setBorderColor(ColorRef color) {
+    if (color == borderColor_) return;
+    borderColor_ = color;
+    changed();
+}
+
+void Control::setValue(int value) {
+    if (value == value_) return;
+    value_ = value;
+    changed();
+    if (onClick) onClick();  // a check box reports every change of its value as a click
+}
+
+void Control::setCursor(Cursor cursor) {
+    cursor_ = cursor;
+    changed();
+}
+
+bool Control::setFocus() {
+    if (!visible_ || !windowed()) return false;
+    return form_.peer().setFocus(*this);
+}
+
+bool Control::hasFocus() const { return form_.focused() == this; }
+
+Timer::Timer(Form& form, std::string name, int intervalMs) : form_(form), name_(std::move(name)), interval_(intervalMs) {}
+
+void Timer::setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    form_.peer().timerChanged(*this);
+}
+
+Form::Form(std::string name, std::string title) : name_(std::move(name)), title_(std::move(title)) {}
+
+Form::~Form() = default;
+
+void Form::attach(std::unique_ptr<FormPeer> peer) { peer_ = std::move(peer); }
+
+void Form::setTitle(const std::string& title) {
+    title_ = title;
+    peer_->formChanged();
+}
+
+Control& Form::add(ControlKind kind, const std::string& name, int index, Rect rect) {
+    controls_.push_back(std::make_unique<Control>(*this, kind, name, index, rect));
+    Control& control = *controls_.back();
+    peer_->controlAdded(control);
+    return control;
+}
+
+Control* Form::find(const std::string& name, int index) const {
+    for (const auto& control : controls_) {
+        if (control->name() == name && control->index() == index) return control.get();
+    }
+    return nullptr;
+}
+
+Timer& Form::addTimer(const std::string& name, int intervalMs) {
+    timers_.push_back(std::make_unique<Timer>(*this, name, intervalMs));
+    return *timers_.back();
+}
+
+Timer* Form::findTimer(const std::string& name) const {
+    for (const auto& timer : timers_) {
+        if (timer->name() == name) return timer.get();
+    }
+    return nullptr;
+}
+
+void Form::setBounds(Rect bounds) {
+    if (bounds == bounds_) return;
+    const bool resized = bounds.w != bounds_.w || bounds.h != bounds_.h;
+    bounds_ = bounds;
+    peer_->formChanged();
+    if (resized && onResize) onResize();
+}
+
+void Form::move(int x, int y) { setBounds({x, y, bounds_.w, bounds_.h}); }
+void Form::resize(int w, int h) { setBounds({bounds_.x, bounds_.y, w, h}); }
+
+void Form::setBackColor(ColorRef color) {
+    backColor_ = color;
+    peer_->formChanged();
+}
+
+void Form::show() {
+    if (closed_) return;
+    const bool wasHidden = !visible_;
+    visible_ = true;
+    if (wasHidden) peer_->showChanged();
+}
+
+void Form::hide() {
+    if (!visible_) return;
+    visible_ = false;
+    peer_->showChanged();
+}
+
+void Form::close() {
+    if (closed_) return;
+    closed_ = true;
+    visible_ = false;
+    for (auto& timer : timers_) timer->stop();
+    peer_->close();
+}
+
+void Form::setTopMost(bool topMost) {
+    topMost_ = topMost;
+    peer_->topMostChanged();
+}
+
+void Form::bringToFront() { peer_->bringToFront(); }
+
+void Form::setLayeredOpacity(int alpha) {
+    layered_ = true;
+    opacity_ = std::clamp(alpha, 0, 255);
+    peer_->opacityChanged();
+}
+
+Control* Form::hitTest(int x, int y) const {
+    // Later controls lie above earlier ones; lines and shapes never take the mouse.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        const Control& c = **it;
+        if (!c.visible() || c.kind() == ControlKind::Line || c.kind() == ControlKind::Shape) continue;
+        if (c.rect().contains(x, y)) return const_cast<Control*>(&c);
+    }
+    return nullptr;
+}
+
+void Form::dispatchMouse(Control* target, const std::function<void(const MouseEvent&)>& formHandler, int button,
+                         int shift, int x, int y) {
+    MouseEvent e{button, shift, x, y};
+    if (target) {
+        e.x = x - target->rect().x;
+        e.y = y - target->rect().y;
+    }
+    if (formHandler) formHandler(e);
+}
+
+void Form::deliverMouseDown(int button, int shift, int x, int y) {
+    Control* target = hitTest(x, y);
+    captured_ = target;
+    backgroundCaptured_ = target == nullptr;
+    pressedOn_ = target;
+    if (target) {
+        dispatchMouse(target, target->onMouseDown, button, shift, x, y);
+    } else {
+        dispatchMouse(nullptr, onMouseDown, button, shift, x, y);
+    }
+}
+
+void Form::deliverMouseMove(int buttons, int shift, int x, int y) {
+    Control* target = buttons != 0 ? captured_ : hitTest(x, y);
+    if (buttons != 0 && !captured_ && !backgroundCaptured_) target = hitTest(x, y);
+    if (target) {
+        dispatchMouse(target, target->onMouseMove, buttons, shift, x, y);
+    } else {
+        dispatchMouse(nullptr, onMouseMove, buttons, shift, x, y);
+    }
+}
+
+void Form::deliverMouseUp(int button, int shift, int x, int y) {
+    Control* target = (captured_ || backgroundCaptured_) ? captured_ : hitTest(x, y);
+    captured_ = nullptr;
+    backgroundCaptured_ = false;
+    if (target) {
+        dispatchMouse(target, target->onMouseUp, button, shift, x, y);
+        if (target == pressedOn_ && target->rect().contains(x, y) && target->kind() != ControlKind::CheckBox &&
+            target->onClick) {
+            target->onClick();
+        }
+    } else {
+        dispatchMouse(nullptr, onMouseUp, button, shift, x, y);
+        if (onClick) onClick();
+    }
+    pressedOn_ = nullptr;
+}
+
+void Form::deliverDblClick(int button, int shift, int x, int y) {
+    // The second press of a double click: its release follows as an ordinary mouse-up.
+    Control* target = hitTest(x, y);
+    captured_ = target;
+    backgroundCaptured_ = target == nullptr;
+    pressedOn_ = nullptr;
+    (void)button;
+    (void)shift;
+    if (target && target->onDblClick) target->onDblClick();
+}
+
+void Form::focusMoved(Control* to) {
+    if (focused_ == to) return;
+    Control* from = focused_;
+    focused_ = to;
+    if (from && from->onLostFocus) from->onLostFocus();
+    if (to && to->onGotFocus) to->onGotFocus();
+}
+
+}  // namespace platform

@@ -1,0 +1,83 @@
+#include "platform/headless/headless_form_peer.h"
+
+#include <algorithm>
+
+#include "platform/headless/headless_platform.h"
+
+namespace platform::headless {
+
+void HeadlessFormPeer::showChanged() {
+    // A window that disappears takes the keyboard focus with it.
+    if (!form_.visible() && form_.focused()) form_.focusMoved(nullptr);
+}
+
+void HeadlessFormPeer::close() {
+    if (form_.focused()) form_.focusMoved(nullptr);
+    platform_.formClosed(&form_);
+}
+
+std::string HeadlessFormPeer::text(const Control& control) {
+    auto it = texts_.find(&control);
+    return it == texts_.end() ? std::string() : it->second.text;
+}
+
+void HeadlessFormPeer::setText(Control& control, const std::string& text) {
+    auto& state = texts_[&control];
+    state.text = text;
+    state.selStart = 0;
+    state.selLength = 0;
+}
+
+void HeadlessFormPeer::select(Control& control, int start, int length) {
+    auto& state = texts_[&control];
+    const int size = static_cast<int>(state.text.size());
+    state.selStart = std::clamp(start, 0, size);
+    state.selLength = std::clamp(length, 0, size - state.selStart);
+}
+
+int HeadlessFormPeer::selectionStart(const Control& control) {
+    auto it = texts_.find(&control);
+    return it == texts_.end() ? 0 : it->second.selStart;
+}
+
+int HeadlessFormPeer::selectionLength(const Control& control) {
+    auto it = texts_.find(&control);
+    return it == texts_.end() ? 0 : it->second.selLength;
+}
+
+bool HeadlessFormPeer::setFocus(Control& control) {
+    if (!form_.visible() || !control.visible()) return false;
+    form_.focusMoved(&control);
+    return true;
+}
+
+void HeadlessFormPeer::timerChanged(Timer& timer) { platform_.timerElapsed_[&timer] = 0; }
+
+void HeadlessFormPeer::insertTyped(Control& control, int character) {
+    auto& state = texts_[&control];
+    auto start = static_cast<std::size_t>(state.selStart);
+    auto length = static_cast<std::size_t>(state.selLength);
+    if (character == kKeyBack) {
+        if (length == 0 && start > 0) {
+            --start;
+            length = 1;
+        }
+        state.text.erase(start, length);
+        state.selStart = static_cast<int>(start);
+        state.selLength = 0;
+        return;
+    }
+    if ((character == '\r' || character == '\n') && !control.multiLine()) return;
+    std::string typed = character == '\r' ? std::string("\r\n") : std::string(1, static_cast<char>(character));
+    state.text.erase(start, length);
+    const auto limit = control.maxLength() > 0 ? static_cast<std::size_t>(control.maxLength()) : std::size_t{65535};
+    if (state.text.size() + typed.size() > limit) {
+        state.selLength = 0;
+        return;
+    }
+    state.text.insert(start, typed);
+    state.selStart = static_cast<int>(start + typed.size());
+    state.selLength = 0;
+}
+
+}  // namespace platform::headless

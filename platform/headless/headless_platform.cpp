@@ -1,0 +1,318 @@
+#include "platform/headless/headless_platform.h"
+
+#include <algorithm>
+
+#include "platform/headless/headless_form_peer.h"
+
+namespace platform::headless {
+
+namespace {
+
+long long DaysFromCivil(int y, int m, int d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(long long z, int& y, int& m, int& d) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(yoe + era * 400 + (m <= 2));
+}
+
+HeadlessFormPeer& PeerOf(Control& control) { return static_cast<HeadlessFormPeer&>(control.form().peer()); }
+
+// Characters that a key press types, as a keyboard with no dead keys would.
+int CharacterOfKey(int key, int shift) {
+    if (shift & (kCtrl | kAlt)) {
+        if ((shift & kCtrl) && key >= 'A' && key <= 'Z') return key - 'A' + 1;
+        return 0;
+    }
+    if (key >= 'A' && key <= 'Z') return (shift & kShift) ? key : key + ('a' - 'A');
+    if (key >= '0' && key <= '9' && !(shift & kShift)) return key;
+    if (key == ' ' || key == kKeyBack || key == kKeyReturn || key == kKeyEscape) return key;
+    return 0;
+}
+
+}  // namespace
+
+DateTime AddSeconds(const DateTime& at, long long seconds) {
+    long long total = DaysFromCivil(at.year, at.month, at.day) * 86400 + at.hour * 3600 + at.minute * 60 + at.second +
+                      seconds;
+    long long days = total / 86400;
+    long long rest = total % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    DateTime result;
+    CivilFromDays(days, result.year, result.month, result.day);
+    result.hour = static_cast<int>(rest / 3600);
+    result.minute = static_cast<int>(rest / 60 % 60);
+    result.second = static_cast<int>(rest % 60);
+    return result;
+}
+
+HeadlessLocale::HeadlessLocale()
+    : months{"January", "February", "March",     "April",   "May",      "June",
+             "July",    "August",   "September", "October", "November", "December"},
+      weekdays{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"} {}
+
+std::string HeadlessLocale::toUpper(const std::string& text) {
+    std::string upper = text;
+    for (char& c : upper) {
+        auto u = static_cast<unsigned char>(c);
+        if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7)) {
+            c = static_cast<char>(u - 0x20);
+        } else if (u == 0x9A || u == 0x9C || u == 0x9E) {  // š, œ, ž
+            c = static_cast<char>(u - 0x10);
+        } else if (u == 0xFF) {
+            c = static_cast<char>(0x9F);
+        }
+    }
+    return upper;
+}
+
+void HeadlessLocale::useSlovak() {
+    months = {"janu\xe1r", "febru\xe1r", "marec", "apr\xedl",    "m\xe1j",     "j\xfan",
+              "j\xfal",    "august",    "september", "okt\xf3" "ber", "november", "december"};
+    weekdays = {"ne", "po", "ut", "st", "\xe8t", "pi", "so"};
+    firstDay = 2;
+}
+
+bool HeadlessTray::add(const Picture& picture, const std::string& tipField) {
+    calls.emplace_back("add");
+    if (failAdds) return false;
+    shown = true;
+    icon = picture;
+    tip = tipField;
+    return true;
+}
+
+bool HeadlessTray::remove() {
+    calls.emplace_back("remove");
+    const bool was = shown;
+    shown = false;
+    return was;
+}
+
+HeadlessPlatform::HeadlessPlatform() { screen_.monitors = {{0, 0, screen_.width, screen_.height}}; }
+
+HeadlessPlatform::~HeadlessPlatform() = default;
+
+std::unique_ptr<Form> HeadlessPlatform::createForm(const std::string& name, const std::string& title) {
+    auto form = std::make_unique<Form>(name, title);
+    form->attach(std::make_unique<HeadlessFormPeer>(*this, *form));
+    forms_.push_back(form.get());
+    return form;
+}
+
+void HeadlessPlatform::formClosed(Form* form) {
+    for (const auto& timer : form->timers()) timerElapsed_.erase(timer.get());
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+}
+
+void HeadlessPlatform::doEvents() {
+    while (!pending_.empty()) {
+        auto event = std::move(pending_.front());
+        pending_.pop_front();
+        event();
+    }
+}
+
+bool HeadlessPlatform::activateWindow(const std::string& title) {
+    activations.push_back(title);
+    return true;
+}
+
+bool HeadlessPlatform::askYesNo(const std::string& title, const std::string& text, MessageIcon icon) {
+    dialogs.push_back({DialogCall::Kind::YesNo, title, text, icon, 0, 0});
+    if (yesNoAnswers_.empty()) return false;
+    const bool yes = yesNoAnswers_.front();
+    yesNoAnswers_.pop_front();
+    return yes;
+}
+
+void HeadlessPlatform::showMessage(const std::string& title, const std::string& text, MessageIcon icon) {
+    dialogs.push_back({DialogCall::Kind::Message, title, text, icon, 0, 0});
+}
+
+std::optional<std::string> HeadlessPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                                      const std::string&, int x, int y) {
+    dialogs.push_back({DialogCall::Kind::Input, title, prompt, MessageIcon::None, x, y});
+    if (inputAnswers_.empty()) return std::nullopt;
+    auto answer = inputAnswers_.front();
+    inputAnswers_.pop_front();
+    return answer;
+}
+
+int HeadlessPlatform::popupMenu(const std::vector<MenuItem>& items, int x, int y) {
+    std::string captions;
+    for (const auto& item : items) captions += (captions.empty() ? "" : "|") + item.caption;
+    dialogs.push_back({DialogCall::Kind::Menu, "", captions, MessageIcon::None, x, y});
+    if (menuAnswers_.empty()) return -1;
+    const int index = menuAnswers_.front();
+    menuAnswers_.pop_front();
+    return index;
+}
+
+std::vector<Form*> HeadlessPlatform::forms() const { return forms_; }
+
+Form* HeadlessPlatform::findForm(const std::string& name) const {
+    for (Form* form : forms_) {
+        if (form->name() == name) return form;
+    }
+    return nullptr;
+}
+
+void HeadlessPlatform::press(Control& control, int button, int shift, int x, int y) {
+    Form& form = control.form();
+    if (control.windowed()) {
+        if (control.kind() != ControlKind::CheckBox) control.setFocus();
+        if (control.onMouseDown) control.onMouseDown({button, shift, x, y});
+        return;
+    }
+    form.deliverMouseDown(button, shift, control.rect().x + x, control.rect().y + y);
+}
+
+void HeadlessPlatform::moveMouse(Control& control, int buttons, int shift, int x, int y) {
+    if (control.windowed()) {
+        if (control.onMouseMove) control.onMouseMove({buttons, shift, x, y});
+        return;
+    }
+    control.form().deliverMouseMove(buttons, shift, control.rect().x + x, control.rect().y + y);
+}
+
+void HeadlessPlatform::release(Control& control, int button, int shift, int x, int y) {
+    if (control.windowed()) {
+        if (control.onMouseUp) control.onMouseUp({button, shift, x, y});
+        if (control.kind() == ControlKind::CheckBox && button == kLeftButton) {
+            control.setValue(control.value() == 0 ? 1 : 0);
+        } else if (control.onClick && control.kind() != ControlKind::CheckBox) {
+            control.onClick();
+        }
+        return;
+    }
+    control.form().deliverMouseUp(button, shift, control.rect().x + x, control.rect().y + y);
+}
+
+void HeadlessPlatform::click(Control& control, int button, int shift) {
+    press(control, button, shift);
+    release(control, button, shift);
+}
+
+void HeadlessPlatform::doubleClick(Control& control, int button, int shift) {
+    press(control, button, shift);
+    release(control, button, shift);
+    if (control.windowed()) {
+        if (control.onDblClick) control.onDblClick();
+        if (control.onMouseUp) control.onMouseUp({button, shift, 1, 1});
+        return;
+    }
+    Form& form = control.form();
+    form.deliverDblClick(button, shift, control.rect().x + 1, control.rect().y + 1);
+    form.deliverMouseUp(button, shift, control.rect().x + 1, control.rect().y + 1);
+}
+
+void HeadlessPlatform::pressBackground(Form& form, int button, int shift, int x, int y) {
+    form.deliverMouseDown(button, shift, x, y);
+}
+
+void HeadlessPlatform::moveOnBackground(Form& form, int buttons, int shift, int x, int y) {
+    form.deliverMouseMove(buttons, shift, x, y);
+}
+
+void HeadlessPlatform::releaseBackground(Form& form, int button, int shift, int x, int y) {
+    form.deliverMouseUp(button, shift, x, y);
+}
+
+void HeadlessPlatform::keyDown(Control& control, int key, int shift) {
+    if (control.onKeyDown) control.onKeyDown(key, shift);
+    const int character = CharacterOfKey(key, shift);
+    if (character != 0 && !control.form().closed()) typeChar(control, character);
+}
+
+void HeadlessPlatform::typeChar(Control& control, int character) {
+    int typed = character;
+    if (control.onKeyPress) control.onKeyPress(typed);
+    if (typed != 0 && control.kind() == ControlKind::TextBox && !control.form().closed() && control.visible()) {
+        PeerOf(control).insertTyped(control, typed);
+    }
+}
+
+void HeadlessPlatform::type(Control& control, const std::string& text) {
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 'a' && u <= 'z') {
+            keyDown(control, u - ('a' - 'A'));
+        } else if (u >= 'A' && u <= 'Z') {
+            keyDown(control, u, kShift);
+        } else if ((u >= '0' && u <= '9') || u == ' ') {
+            keyDown(control, u);
+        } else {
+            if (control.onKeyDown) control.onKeyDown(0, 0);
+            typeChar(control, u);
+        }
+    }
+}
+
+void HeadlessPlatform::focus(Control& control) { control.setFocus(); }
+
+void HeadlessPlatform::tick(Timer& timer) {
+    if (timer.onTick) timer.onTick();
+}
+
+void HeadlessPlatform::advance(int milliseconds) {
+    int remaining = milliseconds;
+    while (remaining > 0) {
+        int step = remaining;
+        for (Form* form : forms_) {
+            for (const auto& timer : form->timers()) {
+                if (timer->enabled()) step = std::min(step, timer->interval() - timerElapsed_[timer.get()]);
+            }
+        }
+        step = std::max(step, 1);
+        msCarry_ += step;
+        if (msCarry_ >= 1000) {
+            now_ = AddSeconds(now_, msCarry_ / 1000);
+            msCarry_ %= 1000;
+        }
+        remaining -= step;
+        std::vector<Timer*> due;
+        for (Form* form : forms_) {
+            for (const auto& timer : form->timers()) {
+                if (!timer->enabled()) continue;
+                int& elapsed = timerElapsed_[timer.get()];
+                elapsed += step;
+                if (elapsed >= timer->interval()) {
+                    elapsed = 0;
+                    due.push_back(timer.get());
+                }
+            }
+        }
+        for (Timer* timer : due) {
+            // A timer stopped or a form closed by an earlier one in the same instant does not fire.
+            if (timerElapsed_.count(timer) && timer->enabled() && timer->onTick) timer->onTick();
+        }
+    }
+}
+
+void HeadlessPlatform::trayMessage(int message) {
+    if (tray_.onMessage) tray_.onMessage(message);
+}
+
+void HeadlessPlatform::endSession() {
+    if (onSessionEnd) onSessionEnd();
+    quitRequested = true;
+}
+
+}  // namespace platform::headless

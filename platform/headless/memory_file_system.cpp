@@ -1,0 +1,149 @@
+#include "platform/headless/memory_file_system.h"
+
+namespace platform::headless {
+
+std::string ParentFolder(const std::string& path) {
+    const auto slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+bool MemoryFileSystem::takeFault(Op op) {
+    auto it = faults_.find(op);
+    if (it == faults_.end() || it->second == 0) return false;
+    --it->second;
+    return true;
+}
+
+bool MemoryFileSystem::readOnly(const std::string& path) const {
+    for (const auto& folder : readOnlyFolders_) {
+        if (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 && path[folder.size()] == '\\') {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::size_t MemoryFileSystem::usedBytes() const {
+    std::size_t total = 0;
+    for (const auto& [path, entry] : files_) total += entry.bytes.size();
+    return total;
+}
+
+std::optional<std::string> MemoryFileSystem::readFile(const std::string& path, std::string* why) {
+    auto fail = [&](const char* text) -> std::optional<std::string> {
+        if (why) *why = text;
+        return std::nullopt;
+    };
+    if (takeFault(Op::Read) || unreadable_.count(path)) return fail("Access is denied.");
+    auto it = files_.find(path);
+    if (it == files_.end()) return fail("The system cannot find the file specified.");
+    return it->second.bytes;
+}
+
+Status MemoryFileSystem::writeNewFile(const std::string& path, const std::string& bytes) {
+    if (!folders_.count(ParentFolder(path))) return Status::failure("The system cannot find the path specified.");
+    if (readOnly(path)) return Status::failure("Access is denied.");
+    auto existing = files_.find(path);
+    const std::size_t old = existing == files_.end() ? 0 : existing->second.bytes.size();
+    ++writes_;
+    if (capacity_ && usedBytes() - old + bytes.size() > *capacity_) {
+        files_[path].bytes = bytes.substr(0, *capacity_ > usedBytes() - old ? *capacity_ - (usedBytes() - old) : 0);
+        return Status::failure("There is not enough space on the disk.");
+    }
+    if (takeFault(Op::Write)) {
+        files_[path].bytes = bytes.substr(0, bytes.size() / 2);
+        return Status::failure("The device is not ready.");
+    }
+    files_[path].bytes = bytes;
+    if (takeFault(Op::Flush)) return Status::failure("The request could not be performed because of an I/O device error.");
+    return Status::success();
+}
+
+Status MemoryFileSystem::moveReplacing(const std::string& from, const std::string& to) {
+    auto it = files_.find(from);
+    if (it == files_.end()) return Status::failure("The system cannot find the file specified.");
+    if (readOnly(from) || readOnly(to)) return Status::failure("Access is denied.");
+    if (takeFault(Op::Move)) return Status::failure("Access is denied.");
+    if (folders_.count(to)) return Status::failure("Access is denied.");
+    Entry moved = it->second;
+    files_.erase(it);
+    files_[to] = std::move(moved);
+    return Status::success();
+}
+
+Status MemoryFileSystem::removeFile(const std::string& path) {
+    if (readOnly(path) || takeFault(Op::Remove)) return Status::failure("Access is denied.");
+    if (files_.erase(path) == 0) return Status::failure("The system cannot find the file specified.");
+    return Status::success();
+}
+
+Status MemoryFileSystem::createFolder(const std::string& path) {
+    if (folders_.count(path)) return Status::failure("Cannot create a file when that file already exists.");
+    if (files_.count(path)) return Status::failure("Cannot create a file when that file already exists.");
+    const std::string parent = ParentFolder(path);
+    if (!parent.empty() && parent.find('\\') != std::string::npos && !folders_.count(parent)) {
+        return Status::failure("The system cannot find the path specified.");
+    }
+    if (readOnly(path) || takeFault(Op::CreateFolder)) return Status::failure("Access is denied.");
+    folders_.insert(path);
+    return Status::success();
+}
+
+EntryKind MemoryFileSystem::entry(const std::string& path) {
+    if (folders_.count(path)) return EntryKind::Folder;
+    auto it = files_.find(path);
+    if (it == files_.end()) return EntryKind::None;
+    return it->second.hidden ? EntryKind::HiddenFile : EntryKind::File;
+}
+
+std::vector<std::string> MemoryFileSystem::listFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& [path, entry] : files_) {
+        if (ParentFolder(path) == folder) names.push_back(path.substr(folder.size() + 1));
+    }
+    return names;
+}
+
+void MemoryFileSystem::putFile(const std::string& path, const std::string& bytes, bool hidden) {
+    for (std::string folder = ParentFolder(path); folder.find('\\') != std::string::npos;
+         folder = ParentFolder(folder)) {
+        folders_.insert(folder);
+    }
+    files_[path] = {bytes, hidden};
+}
+
+void MemoryFileSystem::putFolder(const std::string& path) {
+    for (std::string folder = path; folder.find('\\') != std::string::npos; folder = ParentFolder(folder)) {
+        folders_.insert(folder);
+    }
+}
+
+std::optional<std::string> MemoryFileSystem::file(const std::string& path) const {
+    auto it = files_.find(path);
+    if (it == files_.end()) return std::nullopt;
+    return it->second.bytes;
+}
+
+std::vector<std::string> MemoryFileSystem::paths() const {
+    std::vector<std::string> all;
+    for (const auto& [path, entry] : files_) all.push_back(path);
+    return all;
+}
+
+void MemoryFileSystem::setReadOnly(const std::string& folder, bool on) {
+    if (on) {
+        readOnlyFolders_.insert(folder);
+    } else {
+        readOnlyFolders_.erase(folder);
+    }
+}
+
+void MemoryFileSystem::setUnreadable(const std::string& path, bool on) {
+    if (on) {
+        unreadable_.insert(path);
+    } else {
+        unreadable_.erase(path);
+    }
+}
+
+}  // namespace platform::headless

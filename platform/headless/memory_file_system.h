@@ -1,0 +1,67 @@
+// Files kept in memory, with faults that a test can inject: failing writes, flushes, renames,
+// a full disk, read-only folders, unreadable files.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace platform::headless {
+
+class MemoryFileSystem : public FileSystem {
+public:
+    enum class Op { Read, Write, Flush, Move, Remove, CreateFolder };
+
+    std::optional<std::string> readFile(const std::string& path, std::string* why) override;
+    Status writeNewFile(const std::string& path, const std::string& bytes) override;
+    Status moveReplacing(const std::string& from, const std::string& to) override;
+    Status removeFile(const std::string& path) override;
+    Status createFolder(const std::string& path) override;
+    EntryKind entry(const std::string& path) override;
+    std::vector<std::string> listFiles(const std::string& folder) override;
+
+    // Set-up and inspection.
+    void putFile(const std::string& path, const std::string& bytes, bool hidden = false);
+    void putFolder(const std::string& path);
+    std::optional<std::string> file(const std::string& path) const;
+    bool hasFolder(const std::string& path) const { return folders_.count(path) != 0; }
+    // Every file path, sorted.
+    std::vector<std::string> paths() const;
+
+    // Faults. The next `count` operations of kind `op` fail. A failing Write leaves half of the
+    // bytes in the file; a failing Flush leaves all of them (but reports the failure).
+    void failNext(Op op, int count = 1) { faults_[op] += count; }
+    // Writes that would make the folder's files bigger than `bytes` in all fail (disk full).
+    void setCapacity(std::optional<std::size_t> bytes) { capacity_ = bytes; }
+    // Nothing can be created, written, renamed or removed inside `folder`.
+    void setReadOnly(const std::string& folder, bool readOnly = true);
+    void setUnreadable(const std::string& path, bool unreadable = true);
+
+    int writeCount() const { return writes_; }
+
+private:
+    struct Entry {
+        std::string bytes;
+        bool hidden = false;
+    };
+    bool takeFault(Op op);
+    bool readOnly(const std::string& path) const;
+    std::size_t usedBytes() const;
+
+    std::map<std::string, Entry> files_;
+    std::set<std::string> folders_;
+    std::map<Op, int> faults_;
+    std::set<std::string> readOnlyFolders_;
+    std::set<std::string> unreadable_;
+    std::optional<std::size_t> capacity_;
+    int writes_ = 0;
+};
+
+// The folder part of a Windows path ("C:\A\b" -> "C:\A").
+std::string ParentFolder(const std::string& path);
+
+}  // namespace platform::headless

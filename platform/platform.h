@@ -1,0 +1,91 @@
+// Everything the program asks of the operating system, behind one interface with two
+// implementations: platform/win32 (the real program) and platform/headless (tests).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/form.h"
+#include "platform/types.h"
+
+namespace platform {
+
+enum class MessageIcon { None, Question, Stop, Information };
+
+struct MenuItem {
+    std::string caption;  // "-" is a separator
+};
+
+struct ScreenInfo {
+    int width = 1024;  // pixels
+    int height = 768;
+    int twipsPerPixelX = 15;
+    int twipsPerPixelY = 15;
+    std::vector<Rect> monitors;  // work areas of the monitors, in screen pixels
+};
+
+// The system's locale, as far as the program shows dates.
+class Locale {
+public:
+    virtual ~Locale() = default;
+    virtual std::string monthName(int month) = 0;        // long name, 1..12, as the locale writes it
+    virtual std::string weekdayAbbrev(int weekday) = 0;  // 1 Sunday .. 7 Saturday
+    virtual int firstDayOfWeek() = 0;                    // 1 Sunday .. 7 Saturday
+    virtual std::string timeSeparator() = 0;
+    virtual std::string toUpper(const std::string& text) = 0;  // in the ANSI code page
+};
+
+// The notification-area icon. The callback receives the mouse message number
+// (0x201 left press, 0x203 left double click, 0x204 right press, ...).
+class Tray {
+public:
+    virtual ~Tray() = default;
+    // `tip` is the 64-byte tip field (its visible text ends at the first NUL).
+    virtual bool add(const Picture& icon, const std::string& tip) = 0;
+    virtual bool remove() = 0;
+    std::function<void(int message)> onMessage;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Start-up facts.
+    virtual std::string programFolder() = 0;  // without a trailing "\" unless it is a drive's root
+    virtual bool anotherInstanceRunning() = 0;
+
+    // Windows.
+    virtual std::unique_ptr<Form> createForm(const std::string& name, const std::string& title) = 0;
+    virtual void doEvents() = 0;  // lets pending window events run
+    virtual bool activateWindow(const std::string& title) = 0;
+    virtual void quit() = 0;  // ends the program as soon as the running handler returns
+    virtual ScreenInfo screen() = 0;
+
+    // Fired when Windows ends the session (log off, shutdown); the program is ended after it.
+    std::function<void()> onSessionEnd;
+
+    // Modal questions. Yes/No returns true for Yes.
+    virtual bool askYesNo(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+    virtual void showMessage(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+    // nullopt on Cancel. x, y: screen pixels of the box's top-left corner.
+    virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& initial, int x, int y) = 0;
+    // Index of the chosen item, or -1. x, y: screen pixels.
+    virtual int popupMenu(const std::vector<MenuItem>& items, int x, int y) = 0;
+
+    // Services.
+    virtual DateTime now() = 0;
+    virtual Locale& locale() = 0;
+    virtual FileSystem& files() = 0;
+    virtual Tray& tray() = 0;
+    virtual void playSound(const std::string& wavPath) = 0;  // asynchronous; silent when missing
+    virtual void shellOpen(const std::string& target, const std::string& workingFolder) = 0;
+    // A shell special folder (0 = desktop) without a trailing "\", or "" when unknown.
+    virtual std::string specialFolder(int csidl) = 0;
+};
+
+}  // namespace platform
