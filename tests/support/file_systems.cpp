@@ -5,6 +5,8 @@
 
 #include "platform/headless/memory_file_system.h"
 #ifdef _WIN32
+#include <windows.h>
+
 #include "platform/win32/win32_file_system.h"
 #endif
 
@@ -45,7 +47,7 @@ public:
     platform::FileSystem& files() override { return files_; }
     void putHiddenFile(const std::string& path, const std::string& bytes) override {
         files_.writeNewFile(path, bytes);
-        platform::win32::MarkHidden(path);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
     }
 
 private:
