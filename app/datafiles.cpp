@@ -60,9 +60,13 @@ Status WriteLines(FileSystem& files, const std::string& path, const std::vector<
     return ReplaceFile(files, path, JoinLines(values));
 }
 
-bool FilePresent(FileSystem& files, const std::string& path) { return files.entry(path) == EntryKind::File; }
+bool FilePresent(FileSystem& files, const std::string& path) {
+    return files.entry(path) == EntryKind::File;
+}
 
-bool AnythingAt(FileSystem& files, const std::string& path) { return files.entry(path) != EntryKind::None; }
+bool AnythingAt(FileSystem& files, const std::string& path) {
+    return files.entry(path) != EntryKind::None;
+}
 
 namespace {
 

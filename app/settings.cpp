@@ -86,7 +86,8 @@ double ParseNumber(const std::string& text) {
         ++i;
     }
     double value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) value = value * 10 + (text[i] - '0');
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        value = value * 10 + (text[i] - '0');
     if (i < text.size() && text[i] == '.') {
         double scale = 0.1;
         for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {

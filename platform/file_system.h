@@ -19,9 +19,9 @@ struct Status {
 };
 
 enum class EntryKind {
-    None,          // nothing of that name
-    File,          // an ordinary file
-    HiddenFile,    // a file marked hidden or system
+    None,        // nothing of that name
+    File,        // an ordinary file
+    HiddenFile,  // a file marked hidden or system
     Folder,
 };
 

@@ -16,7 +16,9 @@ bool Control::windowed() const {
     return kind_ == ControlKind::TextBox || kind_ == ControlKind::PictureBox || kind_ == ControlKind::CheckBox;
 }
 
-void Control::changed() { form_.peer().controlChanged(*this); }
+void Control::changed() {
+    form_.peer().controlChanged(*this);
+}
 
 void Control::setRect(Rect rect) {
     if (rect == rect_) return;
@@ -24,9 +26,15 @@ void Control::setRect(Rect rect) {
     changed();
 }
 
-void Control::move(int x, int y) { setRect({x, y, rect_.w, rect_.h}); }
-void Control::resize(int w, int h) { setRect({rect_.x, rect_.y, w, h}); }
-void Control::setLine(int x1, int y1, int x2, int y2) { setRect({x1, y1, x2 - x1, y2 - y1}); }
+void Control::move(int x, int y) {
+    setRect({x, y, rect_.w, rect_.h});
+}
+void Control::resize(int w, int h) {
+    setRect({rect_.x, rect_.y, w, h});
+}
+void Control::setLine(int x1, int y1, int x2, int y2) {
+    setRect({x1, y1, x2 - x1, y2 - y1});
+}
 
 void Control::setVisible(bool visible) {
     if (visible == visible_) return;
@@ -42,7 +50,9 @@ void Control::setCaption(const std::string& caption) {
     changed();
 }
 
-std::string Control::text() const { return form_.peer().text(*this); }
+std::string Control::text() const {
+    return form_.peer().text(*this);
+}
 
 void Control::setText(const std::string& text) {
     std::string cut = text;
@@ -60,9 +70,15 @@ void Control::setMultiLine(bool multiLine) {
     changed();
 }
 
-void Control::select(int start, int length) { form_.peer().select(*this, start, length); }
-int Control::selectionStart() const { return form_.peer().selectionStart(*this); }
-int Control::selectionLength() const { return form_.peer().selectionLength(*this); }
+void Control::select(int start, int length) {
+    form_.peer().select(*this, start, length);
+}
+int Control::selectionStart() const {
+    return form_.peer().selectionStart(*this);
+}
+int Control::selectionLength() const {
+    return form_.peer().selectionLength(*this);
+}
 
 void Control::setForeColor(ColorRef color) {
     if (color == foreColor_) return;
@@ -157,9 +173,12 @@ bool Control::setFocus() {
     return form_.peer().setFocus(*this);
 }
 
-bool Control::hasFocus() const { return form_.focused() == this; }
+bool Control::hasFocus() const {
+    return form_.focused() == this;
+}
 
-Timer::Timer(Form& form, std::string name, int intervalMs) : form_(form), name_(std::move(name)), interval_(intervalMs) {}
+Timer::Timer(Form& form, std::string name, int intervalMs)
+    : form_(form), name_(std::move(name)), interval_(intervalMs) {}
 
 void Timer::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
@@ -171,7 +190,9 @@ Form::Form(std::string name, std::string title) : name_(std::move(name)), title_
 
 Form::~Form() = default;
 
-void Form::attach(std::unique_ptr<FormPeer> peer) { peer_ = std::move(peer); }
+void Form::attach(std::unique_ptr<FormPeer> peer) {
+    peer_ = std::move(peer);
+}
 
 void Form::setTitle(const std::string& title) {
     title_ = title;
@@ -212,8 +233,12 @@ void Form::setBounds(Rect bounds) {
     if (resized && onResize) onResize();
 }
 
-void Form::move(int x, int y) { setBounds({x, y, bounds_.w, bounds_.h}); }
-void Form::resize(int w, int h) { setBounds({bounds_.x, bounds_.y, w, h}); }
+void Form::move(int x, int y) {
+    setBounds({x, y, bounds_.w, bounds_.h});
+}
+void Form::resize(int w, int h) {
+    setBounds({bounds_.x, bounds_.y, w, h});
+}
 
 void Form::setBackColor(ColorRef color) {
     backColor_ = color;
@@ -246,7 +271,9 @@ void Form::setTopMost(bool topMost) {
     peer_->topMostChanged();
 }
 
-void Form::bringToFront() { peer_->bringToFront(); }
+void Form::bringToFront() {
+    peer_->bringToFront();
+}
 
 void Form::setLayeredOpacity(int alpha) {
     layered_ = true;

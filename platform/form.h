@@ -258,8 +258,8 @@ public:
     void focusMoved(Control* to);
 
 private:
-    void dispatchMouse(Control* target, const std::function<void(const MouseEvent&)>& formHandler,
-                       int button, int shift, int x, int y);
+    void dispatchMouse(Control* target, const std::function<void(const MouseEvent&)>& formHandler, int button,
+                       int shift, int x, int y);
 
     std::string name_;
     std::string title_;

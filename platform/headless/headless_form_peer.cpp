@@ -51,7 +51,9 @@ bool HeadlessFormPeer::setFocus(Control& control) {
     return true;
 }
 
-void HeadlessFormPeer::timerChanged(Timer& timer) { platform_.timerElapsed_[&timer] = 0; }
+void HeadlessFormPeer::timerChanged(Timer& timer) {
+    platform_.timerElapsed_[&timer] = 0;
+}
 
 void HeadlessFormPeer::insertTyped(Control& control, int character) {
     auto& state = texts_[&control];

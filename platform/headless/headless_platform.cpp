@@ -29,7 +29,9 @@ void CivilFromDays(long long z, int& y, int& m, int& d) {
     y = static_cast<int>(yoe + era * 400 + (m <= 2));
 }
 
-HeadlessFormPeer& PeerOf(Control& control) { return static_cast<HeadlessFormPeer&>(control.form().peer()); }
+HeadlessFormPeer& PeerOf(Control& control) {
+    return static_cast<HeadlessFormPeer&>(control.form().peer());
+}
 
 // Characters that a key press types, as a keyboard with no dead keys would.
 int CharacterOfKey(int key, int shift) {
@@ -46,8 +48,8 @@ int CharacterOfKey(int key, int shift) {
 }  // namespace
 
 DateTime AddSeconds(const DateTime& at, long long seconds) {
-    long long total = DaysFromCivil(at.year, at.month, at.day) * 86400 + at.hour * 3600 + at.minute * 60 + at.second +
-                      seconds;
+    long long total =
+        DaysFromCivil(at.year, at.month, at.day) * 86400 + at.hour * 3600 + at.minute * 60 + at.second + seconds;
     long long days = total / 86400;
     long long rest = total % 86400;
     if (rest < 0) {
@@ -83,8 +85,19 @@ std::string HeadlessLocale::toUpper(const std::string& text) {
 }
 
 void HeadlessLocale::useSlovak() {
-    months = {"janu\xe1r", "febru\xe1r", "marec", "apr\xedl",    "m\xe1j",     "j\xfan",
-              "j\xfal",    "august",    "september", "okt\xf3" "ber", "november", "december"};
+    months = {"janu\xe1r",
+              "febru\xe1r",
+              "marec",
+              "apr\xedl",
+              "m\xe1j",
+              "j\xfan",
+              "j\xfal",
+              "august",
+              "september",
+              "okt\xf3"
+              "ber",
+              "november",
+              "december"};
     weekdays = {"ne", "po", "ut", "st", "\xe8t", "pi", "so"};
     firstDay = 2;
 }
@@ -105,7 +118,9 @@ bool HeadlessTray::remove() {
     return was;
 }
 
-HeadlessPlatform::HeadlessPlatform() { screen_.monitors = {{0, 0, screen_.width, screen_.height}}; }
+HeadlessPlatform::HeadlessPlatform() {
+    screen_.monitors = {{0, 0, screen_.width, screen_.height}};
+}
 
 HeadlessPlatform::~HeadlessPlatform() = default;
 
@@ -165,7 +180,9 @@ int HeadlessPlatform::popupMenu(const std::vector<MenuItem>& items, int x, int y
     return index;
 }
 
-std::vector<Form*> HeadlessPlatform::forms() const { return forms_; }
+std::vector<Form*> HeadlessPlatform::forms() const {
+    return forms_;
+}
 
 Form* HeadlessPlatform::findForm(const std::string& name) const {
     for (Form* form : forms_) {
@@ -265,7 +282,9 @@ void HeadlessPlatform::type(Control& control, const std::string& text) {
     }
 }
 
-void HeadlessPlatform::focus(Control& control) { control.setFocus(); }
+void HeadlessPlatform::focus(Control& control) {
+    control.setFocus();
+}
 
 void HeadlessPlatform::tick(Timer& timer) {
     if (timer.onTick) timer.onTick();

@@ -68,8 +68,8 @@ public:
     ScreenInfo screen() override { return screen_; }
     bool askYesNo(const std::string& title, const std::string& text, MessageIcon icon) override;
     void showMessage(const std::string& title, const std::string& text, MessageIcon icon) override;
-    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
-                                        const std::string& initial, int x, int y) override;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title, const std::string& initial,
+                                        int x, int y) override;
     int popupMenu(const std::vector<MenuItem>& items, int x, int y) override;
     DateTime now() override { return now_; }
     Locale& locale() override { return locale_; }

@@ -55,7 +55,8 @@ Status MemoryFileSystem::writeNewFile(const std::string& path, const std::string
         return Status::failure("The device is not ready.");
     }
     files_[path].bytes = bytes;
-    if (takeFault(Op::Flush)) return Status::failure("The request could not be performed because of an I/O device error.");
+    if (takeFault(Op::Flush))
+        return Status::failure("The request could not be performed because of an I/O device error.");
     return Status::success();
 }
 

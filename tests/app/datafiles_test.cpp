@@ -62,7 +62,9 @@ TEST_P(DataFiles, RewritingReplacesTheWholeFile) {
     EXPECT_EQ(bytes("Alarm"), "x\r\n");
 }
 
-TEST_P(DataFiles, MissingFileReadsAsNothing) { EXPECT_FALSE(ReadLines(files(), path("Reminder")).has_value()); }
+TEST_P(DataFiles, MissingFileReadsAsNothing) {
+    EXPECT_FALSE(ReadLines(files(), path("Reminder")).has_value());
+}
 
 TEST_P(DataFiles, ExistenceTestCountsOnlyOrdinaryFiles) {
     ASSERT_TRUE(files().writeNewFile(path("Names"), " \r\n"));

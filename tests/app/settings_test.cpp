@@ -16,8 +16,8 @@ TEST(SettingsConversions, ColorStrings) {
         unsigned long value;
     };
     const Case cases[] = {
-        {"&H0094C2E3", 0x94C2E3}, {"&H94C2E3", 0x94C2E3}, {"&H0", 0},          {"&H00000000", 0},
-        {"&hff", 0xFF},           {" &HFFFFFF ", 0xFFFFFF}, {"&H1020B0&", 0x1020B0},
+        {"&H0094C2E3", 0x94C2E3}, {"&H94C2E3", 0x94C2E3},  {"&H0", 0}, {"&H00000000", 0}, {"&hff", 0xFF},
+        {" &HFFFFFF ", 0xFFFFFF}, {"&H1020B0&", 0x1020B0},
     };
     for (const auto& c : cases) EXPECT_EQ(app::ParseColor(c.text, 7), c.value) << c.text;
     for (const char* bad : {"", "94C2E3", "&H", "&HXYZ", "&H123456789", "red"}) {
@@ -38,8 +38,8 @@ TEST(SettingsConversions, NumbersReadFromTheStartOfTheText) {
         std::string text;
         double value;
     };
-    const Case cases[] = {{"8", 8},    {"8.25", 8.25}, {"12pt", 12}, {" 7.5", 7.5}, {"-5", -5},
-                          {"", 0},     {"abc", 0},     {".5", 0.5},  {"2", 2},     {"1.6x", 1.6}};
+    const Case cases[] = {{"8", 8}, {"8.25", 8.25}, {"12pt", 12}, {" 7.5", 7.5}, {"-5", -5},
+                          {"", 0},  {"abc", 0},     {".5", 0.5},  {"2", 2},      {"1.6x", 1.6}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(app::ParseNumber(c.text), c.value) << c.text;
 }
 

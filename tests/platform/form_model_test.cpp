@@ -75,8 +75,8 @@ TEST_F(FormModel, ClickNeedsTheReleaseOnTheSameElement) {
 
 TEST_F(FormModel, DoubleClickDeliversTheClassicSequence) {
     platform.doubleClick(*label);
-    EXPECT_EQ(events, (std::vector<std::string>{"label down 1@1,1", "label up", "label click", "label dblclick",
-                                                "label up"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"label down 1@1,1", "label up", "label click", "label dblclick", "label up"}));
 }
 
 TEST_F(FormModel, FocusMovesCommitThroughLostFocusFirst) {

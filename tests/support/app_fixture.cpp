@@ -4,6 +4,8 @@
 
 namespace testing_support {
 
-bool AppTest::Start() { return app::Main(*module); }
+bool AppTest::Start() {
+    return app::Main(*module);
+}
 
 }  // namespace testing_support

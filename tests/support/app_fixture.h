@@ -25,10 +25,10 @@ protected:
     bool Start();
 
     std::string data(const std::string& name) const { return std::string(kDataPath) + name; }
-    std::string file(const std::string& name) {
-        return platform.memoryFiles().file(data(name)).value_or("<missing>");
+    std::string file(const std::string& name) { return platform.memoryFiles().file(data(name)).value_or("<missing>"); }
+    void putFile(const std::string& name, const std::string& bytes) {
+        platform.memoryFiles().putFile(data(name), bytes);
     }
-    void putFile(const std::string& name, const std::string& bytes) { platform.memoryFiles().putFile(data(name), bytes); }
 
     platform::headless::HeadlessPlatform platform;
     std::unique_ptr<app::Module> module = std::make_unique<app::Module>(platform);
