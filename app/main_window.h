@@ -1,26 +1,114 @@
 // The main calendar window FrmDiar: a borderless window, loaded hidden at start-up and only
-// hidden afterwards. Its calendar content is painted by the diary procedures.
+// hidden afterwards. On the left the day panel lists the days of one month with their diary
+// lines; on the right the year view shows the twelve months of the year on screen.
 #pragma once
 
+#include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/module.h"
 #include "platform/form.h"
 
 namespace app {
 
+// Opened by the logo and shown under it.
+inline constexpr const char* kMakerWebSite = "https://orvane-notes.example";
+
 class FrmDiar {
 public:
+    using Control = platform::Control;
+
     explicit FrmDiar(Module& module);
 
     platform::Form& form() { return *form_; }
 
-    // Receives the keyboard focus so that an edited line commits; lies below the visible area.
-    platform::Control* Focus = nullptr;
-    // "Translucent": whether desktop notes are drawn translucent.
-    platform::Control* ChkTranslut = nullptr;
+    // Loads the day tables, places the window and shows today's month and year. The window
+    // stays hidden.
+    void DiarStart();
+
+    // Moves the keyboard focus to Focus, so that a line being edited commits; does nothing
+    // while the window is hidden.
+    void ParkFocus();
+
+    // Reloads Diary for CurYear and repaints the year view and the day panel.
+    void ShowYear();
+    // Repaints the day panel for ShownMonth of CurYear.
+    void ShowMonth();
+
+    // Returns the view to today's month and year, saving the tables first. A year whose lines
+    // could not be saved is not left, so they are not lost. Returns the files that could not be
+    // saved (see SaveDiary); the caller reports them.
+    std::vector<std::string> ShowToday();
+
+    // Tells the user which files could not be saved; does nothing for an empty list.
+    void ReportSaveFailures(const std::vector<std::string>& failures);
+
+    // Shell.
+    Control* Focus = nullptr;        // receives the keyboard focus; lies below the visible area
+    Control* ChkTranslut = nullptr;  // "Translucent": whether desktop notes are drawn translucent
+    Control* Exitor = nullptr;
+    Control* Minimalizator = nullptr;
+    Control* ButHelp = nullptr;
+    Control* OrvaneLogo = nullptr;
+    Control* LabToday = nullptr;
+    Control* Verzia = nullptr;
+    Control* Label1 = nullptr;
+    Control* Stetec = nullptr;
+    Control* Image1 = nullptr;
+    Control* Shape1 = nullptr;
+
+    // Navigation.
+    Control* DiBack = nullptr;
+    Control* DiNext = nullptr;
+    Control* Minus = nullptr;
+    Control* Plus = nullptr;
+    Control* ImgToday = nullptr;
+    Control* ButToday = nullptr;
+
+    // Year view. YearCells[m][i] is cell i (1..42) of month m's grid (the label arrays Jan..Dec).
+    Control* RokTit = nullptr;
+    Control* RokTitSH = nullptr;
+    std::array<Control*, 13> MesTit{};
+    std::array<Control*, 12> MesTitBack{};
+    std::array<Control*, 13> MesiacClick{};
+    std::array<std::array<Control*, 43>, 13> YearCells{};
+
+    // Day panel, indexed by day 1..31; DenSv(0) only holds the recurring-note marker and
+    // Riadok(0) closes the list at the top.
+    Control* Titul = nullptr;
+    std::array<Control*, 32> MenuDni{};
+    std::array<Control*, 32> DenC{};
+    std::array<Control*, 32> DenN{};
+    std::array<Control*, 32> DenSv{};
+    std::array<Control*, 32> DenLine{};
+    std::array<Control*, 32> Riadok{};
 
 private:
+    void BuildShell();
+    void BuildDayPanel();
+    void BuildYearView();
+    void BuildNavigation();
+    void ConnectShell();
+
+    void PlaceOnScreen();
+    void PaintMonthGrid(int month);
+    void PaintDay(int day);
+    void EmptyRow(int day);
+
+    // Background dragging.
+    void BackgroundDown(const platform::MouseEvent& e);
+    void BackgroundMove(const platform::MouseEvent& e);
+
+    void ExitorUp(const platform::MouseEvent& e);
+    void MinimalizatorUp(const platform::MouseEvent& e);
+    // Lets a pending edit commit before anything is saved.
+    void CommitEdits();
+    // True when the program may end: everything was saved, or the user chose to end anyway.
+    bool MayEndAfter(const std::vector<std::string>& failures);
+    void EndProgram();
+
     Module& module_;
     std::unique_ptr<platform::Form> form_;
 };

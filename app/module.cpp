@@ -1,6 +1,8 @@
 #include "app/module.h"
 
 #include "app/main_window.h"
+#include "app/tray_icon.h"
+#include "notes/note_window.h"
 
 namespace app {
 

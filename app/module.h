@@ -11,6 +11,10 @@
 
 #include "platform/platform.h"
 
+namespace notes {
+class FrmNote;
+}
+
 namespace app {
 
 // Title of the program's message boxes.
@@ -90,6 +94,10 @@ struct Module {
     std::unique_ptr<FrmDiar> Diar;
     // Hidden window that carries the pop-up menu and owns shell dialogs.
     std::unique_ptr<platform::Form> Menu;
+    // The desktop notes opened during the run (a removed note's window is closed).
+    std::vector<std::unique_ptr<notes::FrmNote>> Notes;
+    // The notification-area icon, on the main window.
+    std::unique_ptr<TrayIcon> Tray;
 
     std::string Path(const std::string& name) const { return DataPath + name; }
 };

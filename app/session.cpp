@@ -1,17 +1,30 @@
 #include "app/session.h"
 
+#include "app/datafiles.h"
+#include "app/main_window.h"
 #include "app/settings.h"
+#include "diary/day_tables.h"
+#include "notes/note_window.h"
 
 namespace app {
 
 std::vector<std::string> SaveBeforeEnd(Module& module) {
-    std::vector<std::string> failures;
+    std::vector<std::string> failures = SaveDiary(module);
+    // Notes typed into in the last seconds have not saved themselves yet.
+    for (const auto& note : module.Notes) {
+        if (!note->SavePending()) continue;
+        if (auto status = note->WriteRecord(); !status) {
+            failures.push_back(module.Path(kNotesFile) + ": " + status.error);
+        }
+    }
     if (auto status = SaveSettings(module); !status)
         failures.push_back(module.Path(kSettingsFile) + ": " + status.error);
     return failures;
 }
 
 void SaveBeforeSessionEnd(Module& module) {
+    // A line being typed into is committed first, as the exit image does.
+    if (module.Diar) module.Diar->ParkFocus();
     SaveBeforeEnd(module);
 }
 

@@ -4,6 +4,8 @@
 #include "app/main_window.h"
 #include "app/session.h"
 #include "app/settings.h"
+#include "app/tray_icon.h"
+#include "notes/notes_database.h"
 
 namespace app {
 
@@ -33,6 +35,7 @@ void OpenNotesDatabase(Module& module) {
                                     platform::MessageIcon::Stop);
         return;
     }
+    notes::LoadNotes(module, database);
 }
 
 std::string RepeatedLines(const std::string& line, int count) {
@@ -70,6 +73,7 @@ bool Main(Module& module) {
     if (platform.anotherInstanceRunning()) return false;
 
     module.Diar = std::make_unique<FrmDiar>(module);
+    module.Tray = std::make_unique<TrayIcon>(module);
     module.Menu = platform.createForm("FrmMenu", "Menu");
 
     module.DaysInMonth = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -78,6 +82,7 @@ bool Main(Module& module) {
     module.DragActive = false;
 
     OpenNotesDatabase(module);
+    module.Diar->DiarStart();
 
     platform.onSessionEnd = [&module] { SaveBeforeSessionEnd(module); };
     return true;

@@ -2,6 +2,7 @@
 // by the function that belongs to its kind, when its owner goes away.
 #pragma once
 
+#include <objbase.h>
 #include <windows.h>
 
 #include <memory>

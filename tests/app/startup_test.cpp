@@ -38,11 +38,11 @@ TEST_F(StartUp, FirstRunCreatesExactlyTheFirstRunFiles) {
 TEST_F(StartUp, ResultsThatLaterStepsRelyOn) {
     ASSERT_TRUE(Start());
     EXPECT_EQ(module->TranslucentAlpha, 180);
-    EXPECT_EQ(module->NotLeapYear, 0);
+    EXPECT_EQ(module->NotLeapYear, 1);
     EXPECT_FALSE(module->DragActive);
-    int total = 0;
-    for (int m = 1; m <= 12; ++m) total += module->DaysInMonth[static_cast<std::size_t>(m)];
-    EXPECT_EQ(total, 366);
+    // The month table, with February set for the year shown (2026 is not a leap year).
+    const std::array<std::uint8_t, 13> months{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    EXPECT_EQ(module->DaysInMonth, months);
     EXPECT_FALSE(module->Diar->form().visible());
     EXPECT_TRUE(platform.dialogs.empty());
 }

@@ -1,0 +1,159 @@
+#include "app/artwork_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace app::art {
+
+namespace {
+
+double Length(double x, double y) {
+    return std::sqrt(x * x + y * y);
+}
+
+int Channel(std::uint32_t argb, int shift) {
+    return static_cast<int>((argb >> shift) & 0xFF);
+}
+
+std::uint32_t Mix(std::uint32_t from, std::uint32_t to, double t) {
+    auto mix = [&](int shift) {
+        return static_cast<int>(std::lround(Channel(from, shift) + (Channel(to, shift) - Channel(from, shift)) * t));
+    };
+    return Argb(mix(24), mix(16), mix(8), mix(0));
+}
+
+}  // namespace
+
+Shape Circle(double cx, double cy, double radius) {
+    return [=](double x, double y) { return Length(x - cx, y - cy) - radius; };
+}
+
+Shape RoundedRect(double left, double top, double right, double bottom, double radius) {
+    const double cx = (left + right) / 2;
+    const double cy = (top + bottom) / 2;
+    const double hx = (right - left) / 2 - radius;
+    const double hy = (bottom - top) / 2 - radius;
+    return [=](double x, double y) {
+        const double qx = std::abs(x - cx) - hx;
+        const double qy = std::abs(y - cy) - hy;
+        return Length(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - radius;
+    };
+}
+
+Shape Segment(double ax, double ay, double bx, double by, double halfWidth) {
+    return [=](double x, double y) {
+        const double px = x - ax;
+        const double py = y - ay;
+        const double dx = bx - ax;
+        const double dy = by - ay;
+        const double lengthSquared = dx * dx + dy * dy;
+        const double t = lengthSquared > 0 ? std::clamp((px * dx + py * dy) / lengthSquared, 0.0, 1.0) : 0.0;
+        return Length(px - dx * t, py - dy * t) - halfWidth;
+    };
+}
+
+Shape Arc(double cx, double cy, double radius, double halfWidth, double fromDegrees, double toDegrees) {
+    const double from = fromDegrees * std::numbers::pi / 180;
+    const double to = toDegrees * std::numbers::pi / 180;
+    const double ax = cx + radius * std::cos(from);
+    const double ay = cy + radius * std::sin(from);
+    const double bx = cx + radius * std::cos(to);
+    const double by = cy + radius * std::sin(to);
+    return [=](double x, double y) {
+        double angle = std::atan2(y - cy, x - cx);
+        while (angle < from) angle += 2 * std::numbers::pi;
+        if (angle <= to) return std::abs(Length(x - cx, y - cy) - radius) - halfWidth;
+        return std::min(Length(x - ax, y - ay), Length(x - bx, y - by)) - halfWidth;
+    };
+}
+
+Shape ConvexPolygon(std::initializer_list<std::pair<double, double>> corners) {
+    std::vector<std::pair<double, double>> points(corners);
+    return [points](double x, double y) {
+        // Outside some edge: the distance to the nearest edge segment; inside: minus the nearest.
+        double nearest = 1e9;
+        bool outside = false;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const auto [ax, ay] = points[i];
+            const auto [bx, by] = points[(i + 1) % points.size()];
+            const double dx = bx - ax;
+            const double dy = by - ay;
+            const double t = std::clamp(((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+            nearest = std::min(nearest, Length(x - ax - dx * t, y - ay - dy * t));
+            if (dx * (y - ay) - dy * (x - ax) < 0) outside = true;
+        }
+        return outside ? nearest : -nearest;
+    };
+}
+
+Shape Union(Shape a, Shape b) {
+    return [=](double x, double y) { return std::min(a(x, y), b(x, y)); };
+}
+
+Shape Subtract(Shape from, Shape cut) {
+    return [=](double x, double y) { return std::max(from(x, y), -cut(x, y)); };
+}
+
+Shape Intersect(Shape a, Shape b) {
+    return [=](double x, double y) { return std::max(a(x, y), b(x, y)); };
+}
+
+Shape Outline(Shape shape, double halfWidth) {
+    return [=](double x, double y) { return std::abs(shape(x, y)) - halfWidth; };
+}
+
+Shape Rotated(Shape shape, double cx, double cy, double degrees) {
+    const double angle = -degrees * std::numbers::pi / 180;
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    return [=](double x, double y) {
+        const double dx = x - cx;
+        const double dy = y - cy;
+        return shape(cx + dx * c - dy * s, cy + dx * s + dy * c);
+    };
+}
+
+Paint Solid(std::uint32_t argb) {
+    return [argb](double, double) { return argb; };
+}
+
+Paint VerticalGradient(std::uint32_t top, std::uint32_t bottom, double y0, double y1) {
+    return [=](double, double y) { return Mix(top, bottom, std::clamp((y - y0) / (y1 - y0), 0.0, 1.0)); };
+}
+
+void Canvas::Blend(int x, int y, std::uint32_t argb, double coverage) {
+    const double sa = Channel(argb, 24) / 255.0 * coverage;
+    if (sa <= 0) return;
+    const std::uint32_t below = picture_.at(x, y);
+    const double da = Channel(below, 24) / 255.0;
+    const double outA = sa + da * (1 - sa);
+    auto channel = [&](int shift) {
+        const double c = (Channel(argb, shift) * sa + Channel(below, shift) * da * (1 - sa)) / outA;
+        return static_cast<int>(std::lround(std::clamp(c, 0.0, 255.0)));
+    };
+    picture_.set(x, y, Argb(static_cast<int>(std::lround(outA * 255)), channel(16), channel(8), channel(0)));
+}
+
+void Canvas::Fill(const Shape& shape, const Paint& paint) {
+    for (int y = 0; y < picture_.height; ++y) {
+        for (int x = 0; x < picture_.width; ++x) {
+            const double px = x + 0.5;
+            const double py = y + 0.5;
+            const double coverage = std::clamp(0.5 - shape(px, py), 0.0, 1.0);
+            if (coverage > 0) Blend(x, y, paint(px, py), coverage);
+        }
+    }
+}
+
+void Canvas::Shadow(const Shape& shape, std::uint32_t argb, double softness) {
+    for (int y = 0; y < picture_.height; ++y) {
+        for (int x = 0; x < picture_.width; ++x) {
+            const double t = std::clamp(0.5 - shape(x + 0.5, y + 0.5) / softness, 0.0, 1.0);
+            if (t > 0) Blend(x, y, argb, t * t * (3 - 2 * t));
+        }
+    }
+}
+
+}  // namespace app::art

@@ -1,0 +1,174 @@
+// The main window's own behaviour: start, placement, focus, dragging, hiding, ending, and the
+// images that open the help page and the web site.
+#include <cmath>
+
+#include "app/main_window.h"
+#include "app/session.h"
+#include "app/tray_icon.h"
+#include "diary/calendar.h"
+#include "diary/day_tables.h"
+
+namespace app {
+
+using platform::MouseEvent;
+
+namespace {
+
+bool ModifierHeld(int shift) {
+    return (shift & (platform::kShift | platform::kCtrl | platform::kAlt)) != 0;
+}
+
+std::string Listed(const std::vector<std::string>& failures) {
+    std::string list;
+    for (const auto& failure : failures) list += failure + "\r\n";
+    return list;
+}
+
+}  // namespace
+
+void FrmDiar::ConnectShell() {
+    form_->onMouseDown = [this](const MouseEvent& e) { BackgroundDown(e); };
+    form_->onMouseMove = [this](const MouseEvent& e) { BackgroundMove(e); };
+    form_->onMouseUp = [this](const MouseEvent&) { module_.DragActive = false; };
+    form_->onClick = [this] { ParkFocus(); };
+    // The decorations are part of the background: the window can be dragged by them too.
+    for (Control* decoration : {Image1, Stetec}) {
+        auto toClient = [decoration](MouseEvent e) {
+            e.x += decoration->rect().x;
+            e.y += decoration->rect().y;
+            return e;
+        };
+        decoration->onMouseDown = [this, toClient](const MouseEvent& e) { BackgroundDown(toClient(e)); };
+        decoration->onMouseMove = [this, toClient](const MouseEvent& e) { BackgroundMove(toClient(e)); };
+        decoration->onMouseUp = form_->onMouseUp;
+        decoration->onClick = form_->onClick;
+    }
+
+    Exitor->onMouseUp = [this](const MouseEvent& e) { ExitorUp(e); };
+    Minimalizator->onMouseUp = [this](const MouseEvent& e) { MinimalizatorUp(e); };
+    ChkTranslut->onClick = [this] {
+        if (ChkTranslut->value() == 0) module_.TranslucentCleared = true;
+    };
+    ButHelp->onClick = [this] {
+        module_.platform.shellOpen(module_.Path("\\Help\\_Help.htm"), module_.platform.programFolder());
+    };
+    OrvaneLogo->onClick = [this] { module_.platform.shellOpen(kMakerWebSite, module_.platform.programFolder()); };
+}
+
+void FrmDiar::DiarStart() {
+    LoadDayTables(module_);
+    auto& locale = module_.platform.locale();
+    for (int m = 1; m <= 12; ++m) {
+        const std::string name = locale.monthName(m);
+        MesTit[m]->setCaption(name.empty() ? name : locale.toUpper(name.substr(0, 1)) + name.substr(1));
+    }
+    ParkFocus();
+    PlaceOnScreen();
+    const auto today = module_.platform.now();
+    LabToday->setCaption(DayMonthYear(today));
+    module_.CurYear = today.year;
+    module_.ShownMonth = today.month;
+    module_.DiaryDirty = false;
+    ShowYear();
+    TrayIconAdd(module_);
+}
+
+void FrmDiar::ParkFocus() {
+    Focus->setFocus();
+}
+
+void FrmDiar::PlaceOnScreen() {
+    // Centred across, and a little above the middle, even when that puts it partly off screen.
+    const auto screen = module_.platform.screen();
+    const auto bounds = form_->bounds();
+    const auto left = static_cast<int>(std::lround((screen.width - bounds.w) / 2.0));
+    const auto top = static_cast<int>(std::lround((screen.height - bounds.h) / 2.7));
+    form_->move(left, top);
+}
+
+void FrmDiar::BackgroundDown(const MouseEvent& e) {
+    module_.DragActive = true;
+    module_.DragStartX = e.x;
+    module_.DragStartY = e.y;
+}
+
+void FrmDiar::BackgroundMove(const MouseEvent& e) {
+    if (e.button != platform::kLeftButton || !module_.DragActive) return;
+    const auto bounds = form_->bounds();
+    form_->move(bounds.x + e.x - module_.DragStartX, bounds.y + e.y - module_.DragStartY);
+}
+
+std::vector<std::string> FrmDiar::ShowToday() {
+    CommitEdits();
+    const auto today = module_.platform.now();
+    if (today.year == module_.CurYear && today.month == module_.ShownMonth) return {};
+    auto failures = SaveDiary(module_);
+    LabToday->setCaption(DayMonthYear(today));
+    if (module_.DiaryDirty) {
+        // Reloading would drop the lines that could not be saved: stay in their year.
+        if (today.year == module_.CurYear) {
+            module_.ShownMonth = today.month;
+            ShowMonth();
+        }
+        return failures;
+    }
+    module_.CurYear = today.year;
+    module_.ShownMonth = today.month;
+    ShowYear();
+    return failures;
+}
+
+void FrmDiar::ReportSaveFailures(const std::vector<std::string>& failures) {
+    if (failures.empty()) return;
+    module_.platform.showMessage(kProductName,
+                                 "These files could not be saved:\r\n\r\n" + Listed(failures) +
+                                     "\r\nYour changes are kept, and the program tries again the next time it saves.",
+                                 platform::MessageIcon::Stop);
+}
+
+void FrmDiar::CommitEdits() {
+    ParkFocus();
+    module_.platform.doEvents();
+}
+
+bool FrmDiar::MayEndAfter(const std::vector<std::string>& failures) {
+    if (failures.empty()) return true;
+    return module_.platform.askYesNo(kProductName,
+                                     "These files could not be saved:\r\n\r\n" + Listed(failures) +
+                                         "\r\nEnd the program anyway? The changes that were not saved will be lost.",
+                                     platform::MessageIcon::Stop);
+}
+
+void FrmDiar::ExitorUp(const MouseEvent& e) {
+    CommitEdits();
+    // Saved before the question, so that the files are written even when the user stays.
+    const auto failures = SaveBeforeEnd(module_);
+    if (!failures.empty()) {
+        if (!MayEndAfter(failures)) return;
+    } else if (!ModifierHeld(e.shift) && !module_.platform.askYesNo(kProductName, "Are you sure you want to exit?",
+                                                                    platform::MessageIcon::Question)) {
+        return;
+    }
+    EndProgram();
+}
+
+void FrmDiar::MinimalizatorUp(const MouseEvent& e) {
+    if (e.button != platform::kLeftButton) return;
+    // Files that cannot be saved here are tried again, and reported, by the save below.
+    ShowToday();
+    CommitEdits();
+    const auto failures = SaveBeforeEnd(module_);
+    if (ModifierHeld(e.shift)) {
+        if (MayEndAfter(failures)) EndProgram();
+        return;
+    }
+    ReportSaveFailures(failures);
+    form_->hide();
+}
+
+void FrmDiar::EndProgram() {
+    TrayIconRemove(module_);
+    module_.platform.quit();
+}
+
+}  // namespace app

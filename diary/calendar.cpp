@@ -1,0 +1,22 @@
+#include "diary/calendar.h"
+
+namespace app {
+
+int Weekday(int year, int month, int day) {
+    // Zeller's congruence, with January and February counted as months 13 and 14 of the year before.
+    if (month < 3) {
+        month += 12;
+        --year;
+    }
+    const int century = year / 100;
+    const int yearOfCentury = year % 100;
+    const int h = (day + 13 * (month + 1) / 5 + yearOfCentury + yearOfCentury / 4 + century / 4 + 5 * century) % 7;
+    // h: 0 Saturday, 1 Sunday ... 6 Friday.
+    return h == 0 ? 7 : h;
+}
+
+std::string DayMonthYear(const platform::DateTime& date) {
+    return std::to_string(date.day) + "." + std::to_string(date.month) + "." + std::to_string(date.year);
+}
+
+}  // namespace app

@@ -1,0 +1,16 @@
+// Calendar arithmetic for the years the calendar shows (100 to 9999, Gregorian throughout).
+#pragma once
+
+#include <string>
+
+#include "platform/types.h"
+
+namespace app {
+
+// 1 Sunday, 2 Monday ... 7 Saturday.
+int Weekday(int year, int month, int day);
+
+// "d.m.yyyy": day and month without leading zeros (5.12.2026).
+std::string DayMonthYear(const platform::DateTime& date);
+
+}  // namespace app

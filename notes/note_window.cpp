@@ -1,0 +1,331 @@
+#include "notes/note_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/datafiles.h"
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "notes/note_artwork.h"
+
+namespace notes {
+
+using platform::ControlKind;
+using platform::Rect;
+
+namespace {
+
+constexpr Rect kNewNoteBounds{80, 80, 166, 127};
+constexpr int kRolledUpHeight = 15;
+constexpr int kTitleLength = 32;
+constexpr std::uint8_t kSaveTicks = 10;
+
+platform::Align AlignmentOf(int number) {
+    if (number == 1) return platform::Align::Right;
+    if (number == 2) return platform::Align::Center;
+    return platform::Align::Left;
+}
+
+}  // namespace
+
+FrmNote::FrmNote(app::Module& module) : module_(module), form_(module.platform.createForm("FrmNote", "Poznamky")) {
+    CreateElements();
+    ConnectEvents();
+
+    form_->setBounds(kNewNoteBounds);
+    RolledUp = 0;
+    NoteID->setCaption(std::to_string(module_.NoteRecNo));
+    if (!module_.NoteRecord.empty()) {
+        ApplyRecord();
+    } else {
+        ApplyDefaultFormat();
+        NoteHeight->setCaption(std::to_string(form_->bounds().h));
+        NoteSave();
+    }
+    TranspOn();
+}
+
+void FrmNote::CreateElements() {
+    // The design size is the new note's 166 x 127; the layout adapts it to every other size.
+    // Later elements lie above earlier ones: the title label takes the strip's mouse input.
+    ButMini = &form_->add(ControlKind::Image, "ButMini", {0, 0, 14, 16});
+    ButMini->setPicture(MiniButtonPicture());
+    ButMini->setTooltip("Set As Default (2-Click)");
+
+    TopTitle = &form_->add(ControlKind::Image, "TopTitle", {12, 0, 140, 16});
+    TopTitle->setPicture(TitleStripPicture());
+    TopTitle->setStretch(true);
+
+    LabelTit = &form_->add(ControlKind::Label, "LabelTit", {12, 2, 140, 13});
+    LabelTit->setTransparent(true);
+    LabelTit->setAlignment(platform::Align::Center);
+    LabelTit->setFont({"Small Fonts", 6.75, false, 238});
+    LabelTit->setForeColor(0);
+
+    ButClose = &form_->add(ControlKind::Image, "ButClose", {152, 0, 14, 16});
+    ButClose->setPicture(CloseButtonPicture());
+    ButClose->setTooltip("Remove!");
+
+    FTop = &form_->add(ControlKind::Image, "FTop", {15, 5, 5, 6});
+    FTop->setPicture(TopMarkerPicture());
+    FTop->setVisible(false);
+
+    BorderLeft = &form_->add(ControlKind::Image, "BorderLeft", {0, 16, 4, 108});
+    BorderLeft->setPicture(BorderLeftPicture());
+    BorderLeft->setStretch(true);
+    BorderRight = &form_->add(ControlKind::Image, "BorderRight", {163, 16, 3, 108});
+    BorderRight->setPicture(BorderRightPicture());
+    BorderRight->setStretch(true);
+    BorderBot = &form_->add(ControlKind::Image, "BorderBot", {0, 124, 166, 3});
+    BorderBot->setPicture(BorderBottomPicture());
+    BorderBot->setStretch(true);
+
+    NoteText = &form_->add(ControlKind::TextBox, "NoteText", {5, 17, 156, 105});
+    NoteText->setMultiLine(true);
+    NoteText->setMaxLength(kNoteTextLimit);
+    NoteText->setAlignment(platform::Align::Center);
+
+    ButResize = &form_->add(ControlKind::PictureBox, "ButResize", {156, 117, 10, 10});
+    ButResize->setPicture(GripPicture());
+    ButResize->setCursor(platform::Cursor::SizeNwSe);
+
+    NoteID = &form_->add(ControlKind::Label, "NoteID", {0, 0, 0, 0});
+    NoteID->setVisible(false);
+    NoteHeight = &form_->add(ControlKind::Label, "NoteHeight", {0, 0, 0, 0});
+    NoteHeight->setVisible(false);
+    NoteHeight->setCaption("127");
+
+    Odpocet = &form_->addTimer("Odpocet", 500);
+}
+
+void FrmNote::ConnectEvents() {
+    form_->onResize = [this] { Layout(); };
+    Odpocet->onTick = [this] { CountdownTick(); };
+
+    ButClose->onMouseUp = [this](const platform::MouseEvent& e) {
+        if (FTop->visible()) LeaveTopMost();
+        if (e.shift == 0 &&
+            !module_.platform.askYesNo(app::kProductName, "Remove note?", platform::MessageIcon::Question)) {
+            return;
+        }
+        RemoveNote(app::kProductName);
+    };
+    ButMini->onMouseUp = [this](const platform::MouseEvent&) { ToggleTopMost(); };
+    ButMini->onDblClick = [this] { TakeFormatAsDefault(); };
+    FTop->onClick = [this] { LeaveTopMost(); };
+
+    LabelTit->onDblClick = [this] { RollUpOrDown(); };
+    LabelTit->onMouseDown = [this](const platform::MouseEvent& e) { TitleMouseDown(e); };
+    LabelTit->onMouseMove = [this](const platform::MouseEvent& e) { TitleMouseMove(e); };
+    LabelTit->onMouseUp = [this](const platform::MouseEvent&) { NoteSave(); };
+
+    ButResize->onMouseDown = [this](const platform::MouseEvent& e) { GripMouseDown(e); };
+    ButResize->onMouseMove = [this](const platform::MouseEvent& e) { GripMouseMove(e); };
+    ButResize->onMouseUp = [this](const platform::MouseEvent&) { GripMouseUp(); };
+    ButResize->onKeyDown = [this](int key, int shift) { ButResizeKeyDown(key, shift); };
+
+    NoteText->onKeyDown = [this](int key, int shift) { NoteTextKeyDown(key, shift); };
+    NoteText->onKeyPress = [this](int& character) { NoteTextKeyPress(character); };
+}
+
+int FrmNote::RecordNumber() const {
+    return static_cast<int>(app::ParseNumber(NoteID->caption()));
+}
+
+void FrmNote::ApplyDefaultFormat() {
+    SetBackColor(static_cast<platform::ColorRef>(app::ParseColor(module_.NoteBackColor, kDefaultNoteBackColor)));
+    SetForeColor(static_cast<platform::ColorRef>(app::ParseColor(module_.NoteForeColor, 0)));
+    platform::Font font = NoteText->font();
+    if (!module_.NoteFontName.empty()) font.name = module_.NoteFontName;
+    font.bold = app::ParseNumber(module_.NoteFontBold) != 0;
+    // A size that cannot be shown keeps the text box's own.
+    if (const double size = app::ParseNumber(module_.NoteFontSize); size > 0) font.size = size;
+    NoteText->setFont(font);
+    NoteText->setAlignment(AlignmentOf(static_cast<int>(std::lround(app::ParseNumber(module_.NoteAlignment)))));
+}
+
+void FrmNote::ApplyRecord() {
+    const std::string& record = module_.NoteRecord;
+    if (!HasHeader(record)) {
+        OpenDamagedRecord();
+        return;
+    }
+    const NoteFields fields = ParseNoteHeader(record);
+    form_->setBounds({fields.left, fields.top, fields.width, fields.height});
+    KeepOnScreen();
+    NoteHeight->setCaption(std::to_string(fields.height));
+    NoteText->setText(NoteTextOf(record));
+    const Rect window = form_->bounds();
+    NoteText->resize(std::max(window.w - 9, 0), std::max(window.h - 21, 0));
+    if (fields.rolledUp) RollUpOrDown();
+    ButResize->move(form_->bounds().w - 10, fields.height - 10);
+
+    NoteText->setAlignment(AlignmentOf(fields.alignment));
+    platform::Font font = NoteText->font();
+    if (!fields.fontName.empty()) font.name = fields.fontName;
+    font.bold = fields.bold;
+    if (fields.fontSize > 0) font.size = fields.fontSize;
+    NoteText->setFont(font);
+    SetForeColor(fields.foreColor);
+    SetBackColor(fields.backColor);
+}
+
+void FrmNote::OpenDamagedRecord() {
+    // No header to read: the note opens in the default format at the new note's place, showing
+    // whatever the record holds, and its record stays as it is until the note is changed.
+    ApplyDefaultFormat();
+    NoteHeight->setCaption(std::to_string(form_->bounds().h));
+    NoteText->setText(module_.NoteRecord);
+}
+
+void FrmNote::KeepOnScreen() {
+    // A note stored on a monitor that is no longer there opens on the nearest one, whole.
+    const platform::ScreenInfo screen = module_.platform.screen();
+    std::vector<Rect> monitors = screen.monitors;
+    if (monitors.empty()) monitors.push_back({0, 0, screen.width, screen.height});
+    const Rect window = form_->bounds();
+    const Rect title{window.x, window.y, window.w, kRolledUpHeight};
+    const auto overlaps = [](const Rect& a, const Rect& b) {
+        return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+    };
+    for (const Rect& monitor : monitors) {
+        if (overlaps(title, monitor)) return;
+    }
+    const auto distance = [&window](const Rect& m) {
+        const long long dx = std::max({m.x - (window.x + window.w), window.x - (m.x + m.w), 0});
+        const long long dy = std::max({m.y - (window.y + window.h), window.y - (m.y + m.h), 0});
+        return dx * dx + dy * dy;
+    };
+    const Rect nearest = *std::min_element(monitors.begin(), monitors.end(),
+                                           [&](const Rect& a, const Rect& b) { return distance(a) < distance(b); });
+    const int x = std::max(nearest.x, std::min(window.x, nearest.x + nearest.w - window.w));
+    const int y = std::max(nearest.y, std::min(window.y, nearest.y + nearest.h - window.h));
+    form_->move(x, y);
+}
+
+NoteFields FrmNote::CurrentFields() const {
+    const Rect window = form_->bounds();
+    NoteFields fields;
+    fields.left = window.x;
+    fields.top = window.y;
+    fields.width = window.w;
+    fields.height = static_cast<int>(app::ParseNumber(NoteHeight->caption()));
+    fields.rolledUp = RolledUp == 1;
+    fields.alignment = static_cast<int>(NoteText->alignment());
+    fields.bold = NoteText->font().bold;
+    fields.fontSize = NoteText->font().size;
+    fields.fontName = NoteText->font().name;
+    fields.foreColor = NoteText->foreColor();
+    fields.backColor = NoteText->backColor();
+    return fields;
+}
+
+platform::Status FrmNote::WriteRecord() {
+    Odpocet->stop();
+    std::string text = NoteText->text();
+    if (text.size() > static_cast<std::size_t>(kNoteTextLimit)) text.resize(static_cast<std::size_t>(kNoteTextLimit));
+    app::RecordFile database(module_.platform.files(), module_.Path(app::kNotesFile));
+    platform::Status status = database.Write(RecordNumber(), BuildNoteString(CurrentFields(), text));
+    lastWriteFailed_ = !status;
+    return status;
+}
+
+void FrmNote::NoteSave() {
+    if (platform::Status status = WriteRecord(); !status) {
+        module_.platform.showMessage(app::kProductName,
+                                     "The note could not be saved in " + module_.Path(app::kNotesFile) + ".\r\n" +
+                                         status.error + "\r\n\r\nIts text stays in the open note.",
+                                     platform::MessageIcon::Stop);
+    }
+}
+
+bool FrmNote::SavePending() const {
+    return !closed() && (Odpocet->enabled() || lastWriteFailed_);
+}
+
+void FrmNote::StartCountdown() {
+    SaveCountdown = kSaveTicks;
+    Odpocet->start();
+}
+
+void FrmNote::CountdownTick() {
+    if (SaveCountdown > 0) --SaveCountdown;
+    if (SaveCountdown == 0) {
+        Odpocet->stop();
+        NoteSave();
+    }
+}
+
+void FrmNote::RemoveNote(const std::string& failureTitle) {
+    app::RecordFile database(module_.platform.files(), module_.Path(app::kNotesFile));
+    if (platform::Status status = database.Reset(RecordNumber()); !status) {
+        module_.platform.showMessage(failureTitle,
+                                     "The note could not be removed from " + module_.Path(app::kNotesFile) + ".\r\n" +
+                                         status.error + "\r\n\r\nThe note stays open.",
+                                     platform::MessageIcon::Stop);
+        return;
+    }
+    form_->close();
+}
+
+void FrmNote::SetForeColor(platform::ColorRef color) {
+    NoteText->setForeColor(color);
+    LabelTit->setForeColor(color);
+}
+
+void FrmNote::SetBackColor(platform::ColorRef color) {
+    NoteText->setBackColor(color);
+    ButResize->setBackColor(color);
+    form_->setBackColor(color);
+}
+
+void FrmNote::SwitchBold() {
+    NoteText->setBold(!NoteText->font().bold);
+}
+
+void FrmNote::LeaveTopMost() {
+    FTop->setVisible(false);
+    form_->setTopMost(false);
+}
+
+void FrmNote::ToggleTopMost() {
+    if (FTop->visible()) {
+        LeaveTopMost();
+    } else {
+        FTop->setVisible(true);
+        form_->setTopMost(true);
+    }
+}
+
+void FrmNote::TakeFormatAsDefault() {
+    const platform::Font& font = NoteText->font();
+    module_.NoteFontName = font.name;
+    module_.NoteFontSize = app::FormatNumber(font.size);
+    module_.NoteFontBold = font.bold ? "1" : "0";
+    module_.NoteForeColor = app::FormatColor(NoteText->foreColor());
+    module_.NoteBackColor = app::FormatColor(NoteText->backColor());
+    module_.NoteAlignment = std::to_string(static_cast<int>(NoteText->alignment()));
+    if (platform::Status status = app::SaveSettings(module_); !status) {
+        module_.platform.showMessage(app::kProductName,
+                                     "The default note format could not be saved in " +
+                                         module_.Path(app::kSettingsFile) + ".\r\n" + status.error,
+                                     platform::MessageIcon::Stop);
+    }
+}
+
+void FrmNote::RollUpOrDown() {
+    // RolledUp changes before the height: the height change runs the layout at once.
+    if (form_->bounds().h <= kRolledUpHeight) {
+        RolledUp = 0;
+        LabelTit->setCaption("");
+        form_->resize(form_->bounds().w, static_cast<int>(app::ParseNumber(NoteHeight->caption())));
+    } else {
+        RolledUp = 1;
+        const std::string text = NoteText->text();
+        const std::string firstLine = text.substr(0, text.find_first_of("\r\n"));
+        LabelTit->setCaption(firstLine.substr(0, kTitleLength));
+        form_->resize(form_->bounds().w, kRolledUpHeight);
+    }
+}
+
+}  // namespace notes

@@ -1,0 +1,782 @@
+#include "platform/win32/win32_form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/gdi.h"
+#include "platform/win32/input.h"
+#include "platform/win32/win32_platform.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr char kFormClass[] = "OrvaneNotesForm";
+constexpr char kPictureBoxClass[] = "OrvaneNotesPictureBox";
+// The system procedure of a subclassed child; kept on the window so that it outlives our record.
+constexpr char kOriginalProc[] = "OrvaneNotes.OriginalProc";
+
+RECT ToRect(const Rect& r) {
+    return RECT{r.x, r.y, r.x + r.w, r.y + r.h};
+}
+
+// The pixels a control covers; a line's rect holds its end point as an offset.
+RECT PaintedArea(const Control& control) {
+    const Rect r = control.rect();
+    if (control.kind() != ControlKind::Line) return ToRect(r);
+    return RECT{std::min(r.x, r.x + r.w), std::min(r.y, r.y + r.h), std::max(r.x, r.x + r.w) + 1,
+                std::max(r.y, r.y + r.h) + 1};
+}
+
+DWORD AlignmentStyle(Align alignment) {
+    switch (alignment) {
+        case Align::Right:
+            return ES_RIGHT;
+        case Align::Center:
+            return ES_CENTER;
+        case Align::Left:
+            break;
+    }
+    return ES_LEFT;
+}
+
+UINT DrawAlignment(Align alignment) {
+    switch (alignment) {
+        case Align::Right:
+            return DT_RIGHT;
+        case Align::Center:
+            return DT_CENTER;
+        case Align::Left:
+            break;
+    }
+    return DT_LEFT;
+}
+
+HINSTANCE ThisModule() {
+    return GetModuleHandleA(nullptr);
+}
+
+}  // namespace
+
+void Win32FormPeer::RegisterClasses(HINSTANCE instance) {
+    WNDCLASSEXA form{};
+    form.cbSize = sizeof form;
+    form.style = CS_DBLCLKS;
+    form.lpfnWndProc = FormProc;
+    form.hInstance = instance;
+    form.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    form.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    form.lpszClassName = kFormClass;
+    RegisterClassExA(&form);
+
+    WNDCLASSEXA pictureBox{};
+    pictureBox.cbSize = sizeof pictureBox;
+    pictureBox.style = CS_DBLCLKS;
+    pictureBox.lpfnWndProc = ChildProc;
+    pictureBox.hInstance = instance;
+    pictureBox.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    pictureBox.lpszClassName = kPictureBoxClass;
+    RegisterClassExA(&pictureBox);
+}
+
+Win32FormPeer::Win32FormPeer(Win32Platform& platform, Form& form) : platform_(platform), form_(form) {
+    const Rect b = form.bounds();
+    shownTitle_ = form.title();
+    paintedBackColor_ = form.backColor();
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kFormClass, shownTitle_.c_str(), WS_POPUP | WS_CLIPCHILDREN, b.x, b.y,
+                              b.w, b.h, nullptr, nullptr, ThisModule(), this);
+    if (!window_) return;
+    // Not owned by the form: Wine does not make a window top-most above a top-most popup it owns.
+    tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                   ThisModule(), nullptr));
+    if (tooltip_) SendMessageA(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+Win32FormPeer::~Win32FormPeer() {
+    detachAndDestroy();
+}
+
+void Win32FormPeer::detachAndDestroy() {
+    platform_.formGone(this);
+    if (!window_) return;
+    // From here on no message may reach the program: the form may be half destroyed.
+    for (auto& child : children_) {
+        if (!child->window) continue;
+        if (child->control->kind() == ControlKind::TextBox) child->keptText = text(*child->control);
+        SetWindowLongPtrA(child->window, GWLP_USERDATA, 0);
+        child->window = nullptr;
+    }
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    HWND window = window_;
+    window_ = nullptr;
+    tooltip_.reset();
+    DestroyWindow(window);
+}
+
+// ---- window procedures ----------------------------------------------------------------------
+
+LRESULT CALLBACK Win32FormPeer::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* peer = static_cast<Win32FormPeer*>(create->lpCreateParams);
+        peer->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
+    }
+    auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!peer || peer->window_ != window) return DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    try {
+        result = peer->handleForm(message, wParam, lParam);
+        handled = true;
+    } catch (...) {
+    }
+    return handled ? result : DefWindowProcA(window, message, wParam, lParam);
+}
+
+Win32FormPeer::Child* Win32FormPeer::ChildOfWindow(HWND window) {
+    if (!window || !IsWindow(window)) return nullptr;
+    return reinterpret_cast<Child*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK Win32FormPeer::ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Child* child = ChildOfWindow(window);
+    if (child) {
+        auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrA(GetParent(window), GWLP_USERDATA));
+        if (peer) {
+            try {
+                return peer->handleChild(window, *child, message, wParam, lParam);
+            } catch (...) {
+                return 0;
+            }
+        }
+    }
+    LRESULT result = 0;
+    auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kOriginalProc));
+    result = original ? CallWindowProcA(original, window, message, wParam, lParam)
+                      : DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) RemovePropA(window, kOriginalProc);
+    return result;
+}
+
+LRESULT Win32FormPeer::ChildDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!IsWindow(window)) return 0;
+    auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kOriginalProc));
+    const LRESULT result = original ? CallWindowProcA(original, window, message, wParam, lParam)
+                                    : DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) RemovePropA(window, kOriginalProc);
+    return result;
+}
+
+// Every call into the program is the last thing a branch does with `this`: a handler may close
+// or destroy the form.
+LRESULT Win32FormPeer::handleForm(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = window_;
+    const MouseMessage mouse = ClassifyMouse(message);
+    switch (mouse.action) {
+        case MouseAction::Down: {
+            SetCapture(window);
+            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
+            form_.deliverMouseDown(e.button, e.shift, e.x, e.y);
+            return 0;
+        }
+        case MouseAction::DoubleClick: {
+            SetCapture(window);
+            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
+            form_.deliverDblClick(e.button, e.shift, e.x, e.y);
+            return 0;
+        }
+        case MouseAction::Move: {
+            const MouseEvent e = MouseAt(HeldButtons(wParam), wParam, lParam);
+            form_.deliverMouseMove(e.button, e.shift, e.x, e.y);
+            return 0;
+        }
+        case MouseAction::Up: {
+            if (HeldButtons(wParam) == 0 && GetCapture() == window) ReleaseCapture();
+            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
+            form_.deliverMouseUp(e.button, e.shift, e.x, e.y);
+            return 0;
+        }
+        case MouseAction::None:
+            break;
+    }
+
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            paint();
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && setCursorFor(reinterpret_cast<HWND>(wParam))) return TRUE;
+            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_TIMER: {
+            for (const auto& timer : form_.timers()) {
+                if (reinterpret_cast<UINT_PTR>(timer.get()) != wParam) continue;
+                if (timer->enabled() && timer->onTick) {
+                    auto tick = timer->onTick;  // the handler may replace itself
+                    tick();
+                }
+                return 0;
+            }
+            KillTimer(window, wParam);
+            return 0;
+        }
+        case WM_COMMAND: {
+            Child* child = ChildOfWindow(reinterpret_cast<HWND>(lParam));
+            if (child && HIWORD(wParam) == BN_CLICKED && child->control->kind() == ControlKind::CheckBox) {
+                const LRESULT checked = SendMessageA(child->window, BM_GETCHECK, 0, 0);
+                // The model fires the click; writing the same state back to the box sends nothing.
+                child->control->setValue(checked == BST_CHECKED ? 1 : 0);
+            }
+            return 0;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return colorChild(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_ACTIVATE: {
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (ChildOfWindow(focus) && GetParent(focus) == window) lastFocus_ = focus;
+                return 0;
+            }
+            // A plain window would take the focus itself; give it back to the element that had it,
+            // or to the first one that can take it, as a dialog does.
+            HWND target = lastFocus_;
+            if (!target || !IsWindow(target) || GetParent(target) != window || !IsWindowVisible(target)) {
+                target = firstFocusable();
+            }
+            if (target) SetFocus(target);
+            if (form_.onActivate) {
+                auto activate = form_.onActivate;
+                activate();
+            }
+            return 0;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT Win32FormPeer::handleChild(HWND window, Child& child, UINT message, WPARAM wParam, LPARAM lParam) {
+    Control& control = *child.control;
+    const bool pictureBox = control.kind() == ControlKind::PictureBox;
+    const MouseMessage mouse = ClassifyMouse(message);
+    switch (mouse.action) {
+        case MouseAction::Down:
+        case MouseAction::DoubleClick: {
+            pressedChild_ = window;
+            if (pictureBox) {
+                SetFocus(window);
+                SetCapture(window);
+            } else {
+                // The box takes the focus and the caret first, as a click into it always does.
+                ChildDefault(window, message, wParam, lParam);
+            }
+            if (!ChildOfWindow(window)) return 0;  // a focus handler removed it
+            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
+            if (mouse.action == MouseAction::DoubleClick) {
+                if (control.onDblClick) control.onDblClick();
+            } else if (control.onMouseDown) {
+                control.onMouseDown(e);
+            }
+            return 0;
+        }
+        case MouseAction::Move: {
+            if (!pictureBox) ChildDefault(window, message, wParam, lParam);
+            if (!ChildOfWindow(window)) return 0;
+            if (control.onMouseMove) control.onMouseMove(MouseAt(HeldButtons(wParam), wParam, lParam));
+            return 0;
+        }
+        case MouseAction::Up: {
+            if (pictureBox) {
+                if (HeldButtons(wParam) == 0 && GetCapture() == window) ReleaseCapture();
+            } else {
+                ChildDefault(window, message, wParam, lParam);
+            }
+            if (!ChildOfWindow(window)) return 0;
+            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
+            RECT client{};
+            GetClientRect(window, &client);
+            const bool clicked = pressedChild_ == window && e.x >= 0 && e.y >= 0 && e.x < client.right &&
+                                 e.y < client.bottom && control.kind() != ControlKind::CheckBox;
+            pressedChild_ = nullptr;
+            auto onClick = control.onClick;
+            if (control.onMouseUp) control.onMouseUp(e);
+            if (clicked && onClick && ChildOfWindow(window)) onClick();
+            return 0;
+        }
+        case MouseAction::None:
+            break;
+    }
+
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (control.onKeyDown) control.onKeyDown(static_cast<int>(wParam), KeyboardShift());
+            return ChildDefault(window, message, wParam, lParam);
+        case WM_CHAR: {
+            int character = static_cast<int>(wParam & 0xFF);
+            if (control.onKeyPress) control.onKeyPress(character);
+            if (character == 0) return 0;
+            return ChildDefault(window, message, static_cast<WPARAM>(character & 0xFF), lParam);
+        }
+        case WM_SETFOCUS: {
+            const LRESULT result = ChildDefault(window, message, wParam, lParam);
+            if (ChildOfWindow(window)) form_.focusMoved(&control);
+            return result;
+        }
+        case WM_KILLFOCUS: {
+            const LRESULT result = ChildDefault(window, message, wParam, lParam);
+            // Between two elements of this form the new one's WM_SETFOCUS reports the move.
+            HWND to = reinterpret_cast<HWND>(wParam);
+            const bool sibling = to && GetParent(to) == window_ && ChildOfWindow(to);
+            if (!sibling && form_.focused() == &control) form_.focusMoved(nullptr);
+            return result;
+        }
+        case WM_GETDLGCODE:
+            if (pictureBox) return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+            break;
+        case WM_ERASEBKGND:
+            if (pictureBox) return 1;
+            break;
+        case WM_PAINT:
+            if (pictureBox) {
+                paintPictureBox(window, child);
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return ChildDefault(window, message, wParam, lParam);
+}
+
+// ---- children ---------------------------------------------------------------------------------
+
+Win32FormPeer::Child* Win32FormPeer::childFor(const Control& control) const {
+    auto found = childByControl_.find(&control);
+    return found == childByControl_.end() ? nullptr : found->second;
+}
+
+void Win32FormPeer::createChildWindow(Child& child) {
+    const Control& control = *child.control;
+    const Rect r = control.rect();
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0);
+    const char* windowClass = kPictureBoxClass;
+    std::string initialText;
+    switch (control.kind()) {
+        case ControlKind::TextBox:
+            windowClass = "EDIT";
+            style |= AlignmentStyle(control.alignment());
+            style |= control.multiLine() ? (ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
+            initialText = child.keptText;
+            child.multiLine = control.multiLine();
+            child.alignment = control.alignment();
+            break;
+        case ControlKind::CheckBox:
+            windowClass = "BUTTON";
+            style |= BS_AUTOCHECKBOX;
+            initialText = control.caption();
+            break;
+        default:
+            break;
+    }
+    child.window = CreateWindowExA(0, windowClass, initialText.c_str(), style, r.x, r.y, r.w, r.h, window_, nullptr,
+                                   ThisModule(), nullptr);
+    if (!child.window) return;
+    child.font = nullptr;
+    if (windowClass != kPictureBoxClass) {
+        SetPropA(child.window, kOriginalProc, reinterpret_cast<HANDLE>(GetWindowLongPtrA(child.window, GWLP_WNDPROC)));
+        SetWindowLongPtrA(child.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ChildProc));
+    }
+    SetWindowLongPtrA(child.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&child));
+    applyChild(child);
+}
+
+void Win32FormPeer::destroyChildWindow(Child& child) {
+    if (!child.window) return;
+    if (child.control->kind() == ControlKind::TextBox) child.keptText = text(*child.control);
+    SetWindowLongPtrA(child.window, GWLP_USERDATA, 0);
+    if (lastFocus_ == child.window) lastFocus_ = nullptr;
+    if (pressedChild_ == child.window) pressedChild_ = nullptr;
+    HWND window = child.window;
+    child.window = nullptr;
+    DestroyWindow(window);
+}
+
+void Win32FormPeer::applyChild(Child& child) {
+    const Control& control = *child.control;
+    HWND window = child.window;
+    const Rect r = control.rect();
+    SetWindowPos(window, nullptr, r.x, r.y, r.w, r.h, SWP_NOZORDER | SWP_NOACTIVATE);
+    HFONT font = platform_.fonts().get(control.font());
+    if (font != child.font) {
+        child.font = font;
+        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    switch (control.kind()) {
+        case ControlKind::TextBox:
+            SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(std::max(0, control.maxLength())), 0);
+            break;
+        case ControlKind::CheckBox: {
+            char shown[512] = {};
+            GetWindowTextA(window, shown, sizeof shown);
+            if (control.caption() != shown) SetWindowTextA(window, control.caption().c_str());
+            const WPARAM state = control.value() == 1   ? BST_CHECKED
+                                 : control.value() == 2 ? BST_INDETERMINATE
+                                                        : BST_UNCHECKED;
+            if (static_cast<WPARAM>(SendMessageA(window, BM_GETCHECK, 0, 0)) != state) {
+                SendMessageA(window, BM_SETCHECK, state, 0);
+            }
+            break;
+        }
+        case ControlKind::PictureBox:
+            if (child.pictureSource != control.picture()) {
+                child.pictureSource = control.picture();
+                child.picture.reset();
+            }
+            break;
+        default:
+            break;
+    }
+    const bool shown = IsWindowVisible(window) != FALSE;
+    if (control.visible() != shown) {
+        if (!control.visible() && GetFocus() == window) SetFocus(window_);
+        ShowWindow(window, control.visible() ? SW_SHOWNA : SW_HIDE);
+    }
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+void Win32FormPeer::controlAdded(Control& control) {
+    if (!window_) return;
+    if (control.windowed()) {
+        children_.push_back(std::make_unique<Child>());
+        Child& child = *children_.back();
+        child.control = &control;
+        childByControl_[&control] = &child;
+        createChildWindow(child);
+    } else {
+        invalidateControl(control);
+    }
+    updateTool(control);
+}
+
+void Win32FormPeer::controlChanged(Control& control) {
+    if (!window_) return;
+    if (Child* child = childFor(control)) {
+        const bool restyle = control.kind() == ControlKind::TextBox && child->window &&
+                             (child->multiLine != control.multiLine() || child->alignment != control.alignment());
+        if (restyle) {
+            // An edit window keeps its line mode and alignment for life: make a new one in its place,
+            // with the same text, selection and focus, without telling the program of the swap.
+            const bool focused = GetFocus() == child->window;
+            DWORD start = 0;
+            DWORD end = 0;
+            SendMessageA(child->window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            destroyChildWindow(*child);
+            createChildWindow(*child);
+            if (child->window) {
+                SendMessageA(child->window, EM_SETSEL, start, static_cast<LPARAM>(end));
+                if (focused && control.visible()) {
+                    SetWindowLongPtrA(child->window, GWLP_USERDATA, 0);
+                    SetFocus(child->window);
+                    SetWindowLongPtrA(child->window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(child));
+                }
+            }
+        } else if (child->window) {
+            applyChild(*child);
+        }
+    } else {
+        invalidateControl(control);
+        paintedPictures_.erase(&control);
+    }
+    updateTool(control);
+}
+
+// ---- the form ---------------------------------------------------------------------------------
+
+void Win32FormPeer::formChanged() {
+    if (!window_) return;
+    const Rect b = form_.bounds();
+    SetWindowPos(window_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (form_.title() != shownTitle_) {
+        shownTitle_ = form_.title();
+        SetWindowTextA(window_, shownTitle_.c_str());
+    }
+    if (form_.backColor() != paintedBackColor_) {
+        paintedBackColor_ = form_.backColor();
+        InvalidateRect(window_, nullptr, FALSE);
+    }
+}
+
+void Win32FormPeer::showChanged() {
+    if (!window_) return;
+    if (form_.visible()) {
+        ShowWindow(window_, SW_SHOW);
+        platform_.formShown(this);
+    } else {
+        ShowWindow(window_, SW_HIDE);
+    }
+}
+
+void Win32FormPeer::topMostChanged() {
+    if (!window_) return;
+    SetWindowPos(window_, form_.topMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32FormPeer::opacityChanged() {
+    if (!window_) return;
+    const LONG style = GetWindowLongA(window_, GWL_EXSTYLE);
+    SetWindowLongA(window_, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(window_, 0, static_cast<BYTE>(form_.opacity()), LWA_ALPHA);
+}
+
+void Win32FormPeer::bringToFront() {
+    if (!window_) return;
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (form_.visible()) platform_.formShown(this);
+}
+
+void Win32FormPeer::close() {
+    detachAndDestroy();
+}
+
+// ---- text, selection, focus, timers -----------------------------------------------------------
+
+std::string Win32FormPeer::text(const Control& control) {
+    Child* child = childFor(control);
+    if (!child) return {};
+    if (!child->window) return child->keptText;
+    const int length = GetWindowTextLengthA(child->window);
+    std::string text(static_cast<std::size_t>(std::max(0, length)) + 1, '\0');
+    const int got = GetWindowTextA(child->window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(0, got)));
+    return text;
+}
+
+void Win32FormPeer::setText(Control& control, const std::string& text) {
+    Child* child = childFor(control);
+    if (!child) return;
+    if (child->window) {
+        SetWindowTextA(child->window, text.c_str());
+    } else {
+        child->keptText = text;
+    }
+}
+
+void Win32FormPeer::select(Control& control, int start, int length) {
+    Child* child = childFor(control);
+    if (!child || !child->window) return;
+    SendMessageA(child->window, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
+    SendMessageA(child->window, EM_SCROLLCARET, 0, 0);
+}
+
+int Win32FormPeer::selectionStart(const Control& control) {
+    Child* child = childFor(control);
+    if (!child || !child->window) return 0;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(child->window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(start);
+}
+
+int Win32FormPeer::selectionLength(const Control& control) {
+    Child* child = childFor(control);
+    if (!child || !child->window) return 0;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(child->window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+bool Win32FormPeer::setFocus(Control& control) {
+    Child* child = childFor(control);
+    if (!window_ || !child || !child->window || !form_.visible() || !control.visible()) return false;
+    HWND window = child->window;
+    SetFocus(window);
+    if (GetFocus() != window) return false;
+    // Already focused windows get no WM_SETFOCUS; the model must still agree.
+    if (form_.focused() != &control) form_.focusMoved(&control);
+    return true;
+}
+
+void Win32FormPeer::timerChanged(Timer& timer) {
+    if (!window_) return;
+    const auto id = reinterpret_cast<UINT_PTR>(&timer);
+    if (timer.enabled() && timer.interval() > 0) {
+        SetTimer(window_, id, static_cast<UINT>(timer.interval()), nullptr);
+    } else {
+        KillTimer(window_, id);
+    }
+}
+
+HWND Win32FormPeer::firstFocusable() const {
+    for (const auto& control : form_.controls()) {
+        Child* child = childFor(*control);
+        if (child && child->window && control->visible()) return child->window;
+    }
+    return nullptr;
+}
+
+// ---- painting ---------------------------------------------------------------------------------
+
+void Win32FormPeer::invalidateControl(const Control& control) {
+    const RECT now = PaintedArea(control);
+    auto before = paintedRect_.find(&control);
+    if (before != paintedRect_.end()) {
+        InvalidateRect(window_, &before->second, FALSE);
+        before->second = now;
+    } else {
+        paintedRect_.emplace(&control, now);
+    }
+    InvalidateRect(window_, &now, FALSE);
+}
+
+void Win32FormPeer::paint() {
+    PaintScope scope(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    // Drawn off screen first, so that overlapping elements never flicker.
+    UniqueMemoryDc buffer(CreateCompatibleDC(scope.dc()));
+    UniqueBitmap canvas(CreateCompatibleBitmap(scope.dc(), client.right, client.bottom));
+    if (!buffer || !canvas) return;
+    Selection selected(buffer.get(), canvas.get());
+    FillSolid(buffer.get(), client, ToGdiColor(form_.backColor()));
+    for (const auto& control : form_.controls()) {
+        if (!control->visible() || control->windowed()) continue;
+        paintControl(buffer.get(), *control);
+    }
+    const RECT& area = scope.area();
+    BitBlt(scope.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.get(), area.left,
+           area.top, SRCCOPY);
+}
+
+HBITMAP Win32FormPeer::paintedBitmap(const Control& control, HDC dc) {
+    PaintedPicture& cached = paintedPictures_[&control];
+    if (cached.source != control.picture() || !cached.bitmap) {
+        cached.source = control.picture();
+        cached.bitmap = cached.source ? PictureBitmap(dc, *cached.source, true) : nullptr;
+    }
+    return cached.bitmap.get();
+}
+
+void Win32FormPeer::paintControl(HDC dc, const Control& control) {
+    const RECT area = ToRect(control.rect());
+    paintedRect_[&control] = PaintedArea(control);
+    switch (control.kind()) {
+        case ControlKind::Label: {
+            if (!control.transparent()) FillSolid(dc, area, ToGdiColor(control.backColor()));
+            Selection font(dc, platform_.fonts().get(control.font()));
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, ToGdiColor(control.foreColor()));
+            RECT textArea = area;
+            DrawTextA(dc, control.caption().c_str(), static_cast<int>(control.caption().size()), &textArea,
+                      DT_WORDBREAK | DT_NOPREFIX | DrawAlignment(control.alignment()));
+            if (control.border()) FrameSolid(dc, area, RGB(0, 0, 0));
+            break;
+        }
+        case ControlKind::Image: {
+            if (const auto& picture = control.picture()) {
+                DrawPicture(dc, paintedBitmap(control, dc), *picture, area, control.stretch());
+            }
+            if (control.border()) FrameSolid(dc, area, RGB(0, 0, 0));
+            break;
+        }
+        case ControlKind::Line: {
+            const Rect r = control.rect();
+            UniquePen pen(CreatePen(PS_SOLID, 1, ToGdiColor(control.borderColor())));
+            Selection selected(dc, pen.get());
+            MoveToEx(dc, r.x, r.y, nullptr);
+            LineTo(dc, r.x + r.w, r.y + r.h);
+            SetPixelV(dc, r.x + r.w, r.y + r.h, ToGdiColor(control.borderColor()));  // LineTo stops short
+            break;
+        }
+        case ControlKind::Shape: {
+            if (!control.transparent()) FillSolid(dc, area, ToGdiColor(control.backColor()));
+            FrameSolid(dc, area, ToGdiColor(control.borderColor()));
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void Win32FormPeer::paintPictureBox(HWND window, Child& child) {
+    PaintScope scope(window);
+    const Control& control = *child.control;
+    RECT client{};
+    GetClientRect(window, &client);
+    FillSolid(scope.dc(), client, ToGdiColor(control.backColor()));
+    if (child.pictureSource) {
+        if (!child.picture) child.picture = PictureBitmap(scope.dc(), *child.pictureSource, true);
+        DrawPicture(scope.dc(), child.picture.get(), *child.pictureSource, client, control.stretch());
+    }
+    if (control.border()) FrameSolid(scope.dc(), client, RGB(0, 0, 0));
+}
+
+LRESULT Win32FormPeer::colorChild(UINT message, HDC dc, HWND childWindow) {
+    Child* child = ChildOfWindow(childWindow);
+    if (!child)
+        return DefWindowProcA(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(childWindow));
+    const COLORREF back = ToGdiColor(child->control->backColor());
+    SetTextColor(dc, ToGdiColor(child->control->foreColor()));
+    SetBkColor(dc, back);
+    return reinterpret_cast<LRESULT>(platform_.brushes().get(back));
+}
+
+// ---- cursors and tooltips ---------------------------------------------------------------------
+
+bool Win32FormPeer::setCursorFor(HWND over) {
+    Cursor cursor = Cursor::Arrow;
+    if (over == window_) {
+        POINT at{};
+        GetCursorPos(&at);
+        ScreenToClient(window_, &at);
+        if (const Control* hit = form_.hitTest(at.x, at.y)) cursor = hit->cursor();
+    } else if (Child* child = ChildOfWindow(over)) {
+        cursor = child->control->cursor();
+        if (cursor == Cursor::Arrow) return false;  // the child's own pointer (an I-beam in text)
+    } else {
+        return false;
+    }
+    LPCSTR id = reinterpret_cast<LPCSTR>(IDC_ARROW);
+    if (cursor == Cursor::Hand) id = reinterpret_cast<LPCSTR>(IDC_HAND);
+    if (cursor == Cursor::SizeNwSe) id = reinterpret_cast<LPCSTR>(IDC_SIZENWSE);
+    SetCursor(LoadCursorA(nullptr, id));
+    return true;
+}
+
+void Win32FormPeer::updateTool(const Control& control) {
+    if (!tooltip_) return;
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = window_;
+    auto registered = toolIds_.find(&control);
+    if (registered != toolIds_.end()) {
+        tool.uId = registered->second;
+        SendMessageA(tooltip_.get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        toolIds_.erase(registered);
+    }
+    if (!control.visible() || control.tooltip().empty()) return;
+    Child* child = childFor(control);
+    if (child) {
+        if (!child->window) return;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.uId = reinterpret_cast<UINT_PTR>(child->window);
+    } else {
+        tool.uFlags = TTF_SUBCLASS;
+        tool.uId = reinterpret_cast<UINT_PTR>(&control);
+        tool.rect = PaintedArea(control);
+    }
+    std::string text = control.tooltip();
+    tool.lpszText = text.data();
+    if (SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool))) toolIds_[&control] = tool.uId;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,104 @@
+// A form as a real window: a borderless top-level window that paints its windowless controls
+// itself and gives each text box, picture box and check box a child window of its own.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/win32/handles.h"
+
+namespace platform::win32 {
+
+class Win32Platform;
+
+class Win32FormPeer : public FormPeer {
+public:
+    Win32FormPeer(Win32Platform& platform, Form& form);
+    ~Win32FormPeer() override;
+    Win32FormPeer(const Win32FormPeer&) = delete;
+    Win32FormPeer& operator=(const Win32FormPeer&) = delete;
+
+    // Registers the window classes of forms and picture boxes once per run.
+    static void RegisterClasses(HINSTANCE instance);
+
+    HWND window() const { return window_; }
+
+    void controlAdded(Control& control) override;
+    void controlChanged(Control& control) override;
+    void formChanged() override;
+    void showChanged() override;
+    void topMostChanged() override;
+    void opacityChanged() override;
+    void bringToFront() override;
+    void close() override;
+    std::string text(const Control& control) override;
+    void setText(Control& control, const std::string& text) override;
+    void select(Control& control, int start, int length) override;
+    int selectionStart(const Control& control) override;
+    int selectionLength(const Control& control) override;
+    bool setFocus(Control& control) override;
+    void timerChanged(Timer& timer) override;
+
+private:
+    // The child window of a windowed control. Records live as long as the peer; a text box whose
+    // style must change gets a new window in the same record.
+    struct Child {
+        Control* control = nullptr;
+        HWND window = nullptr;
+        bool multiLine = false;  // the look the window was made with
+        Align alignment = Align::Left;
+        HFONT font = nullptr;
+        std::string keptText;  // the text once the window is gone
+        std::shared_ptr<const Picture> pictureSource;
+        UniqueBitmap picture;  // premultiplied copy of pictureSource, for picture boxes
+    };
+    struct PaintedPicture {
+        std::shared_ptr<const Picture> source;
+        UniqueBitmap bitmap;
+    };
+
+    static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static Child* ChildOfWindow(HWND window);
+
+    LRESULT handleForm(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleChild(HWND window, Child& child, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT ChildDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createChildWindow(Child& child);
+    void destroyChildWindow(Child& child);
+    void applyChild(Child& child);
+    Child* childFor(const Control& control) const;
+    void detachAndDestroy();
+
+    void paint();
+    void paintControl(HDC dc, const Control& control);
+    void paintPictureBox(HWND window, Child& child);
+    HBITMAP paintedBitmap(const Control& control, HDC dc);
+    void invalidateControl(const Control& control);
+    void updateTool(const Control& control);
+    HWND firstFocusable() const;
+    bool setCursorFor(HWND over);
+    LRESULT colorChild(UINT message, HDC dc, HWND childWindow);
+
+    Win32Platform& platform_;
+    Form& form_;
+    HWND window_ = nullptr;
+    UniqueWindow tooltip_;
+    HWND lastFocus_ = nullptr;
+    ColorRef paintedBackColor_ = 0;
+    std::string shownTitle_;
+    std::vector<std::unique_ptr<Child>> children_;
+    std::map<const Control*, Child*> childByControl_;
+    std::map<const Control*, RECT> paintedRect_;
+    std::map<const Control*, PaintedPicture> paintedPictures_;
+    std::map<const Control*, UINT_PTR> toolIds_;
+    HWND pressedChild_ = nullptr;  // the child a mouse button went down on, for its click
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,321 @@
+#include "platform/win32/win32_platform.h"
+
+#include <commctrl.h>
+#include <mmsystem.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "platform/win32/input.h"
+#include "platform/win32/input_box.h"
+#include "platform/win32/win32_form.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr char kApplicationClass[] = "OrvaneNotesApplication";
+constexpr char kInstanceMutex[] = "OrvaneNotes.Instance.5D2B7C1E";
+// Brings the latest form forward once the activation of the application window has settled.
+constexpr UINT kBringFormForward = WM_APP + 1;
+
+HINSTANCE ThisModule() {
+    return GetModuleHandleA(nullptr);
+}
+
+int ScreenPixelsPerInch(int axis) {
+    WindowDc screen(nullptr);
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), axis) : 96;
+    return dpi > 0 ? dpi : 96;
+}
+
+UINT IconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Question:
+            return MB_ICONQUESTION;
+        case MessageIcon::Stop:
+            return MB_ICONSTOP;
+        case MessageIcon::Information:
+            return MB_ICONINFORMATION;
+        case MessageIcon::None:
+            break;
+    }
+    return 0;
+}
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM into) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info)) {
+        const RECT& work = info.rcWork;
+        reinterpret_cast<std::vector<Rect>*>(into)->push_back(
+            Rect{work.left, work.top, work.right - work.left, work.bottom - work.top});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+Win32Platform::ComScope::ComScope()
+    : initialised(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+
+Win32Platform::ComScope::~ComScope() {
+    if (initialised) CoUninitialize();
+}
+
+Win32Platform::Win32Platform() : fonts_(ScreenPixelsPerInch(LOGPIXELSY)), tray_(ThisModule()) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&controls);
+    Win32FormPeer::RegisterClasses(ThisModule());
+
+    WNDCLASSEXA application{};
+    application.cbSize = sizeof application;
+    application.lpfnWndProc = ApplicationProc;
+    application.hInstance = ThisModule();
+    application.hIcon = LoadIconA(ThisModule(), MAKEINTRESOURCEA(1));
+    application.lpszClassName = kApplicationClass;
+    RegisterClassExA(&application);
+    // Like a classic program's hidden main window: it carries the program's title, so that
+    // activating that title brings the program's windows forward.
+    applicationWindow_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kApplicationClass, kApplicationTitle, WS_POPUP, 0, 0, 0,
+                                             0, nullptr, nullptr, ThisModule(), nullptr));
+    if (applicationWindow_) {
+        SetWindowLongPtrA(applicationWindow_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+}
+
+Win32Platform::~Win32Platform() {
+    if (applicationWindow_) SetWindowLongPtrA(applicationWindow_.get(), GWLP_USERDATA, 0);
+}
+
+int Win32Platform::runMessageLoop() {
+    MSG message{};
+    for (;;) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+// ---- start-up facts ---------------------------------------------------------------------------
+
+std::string Win32Platform::programFolder() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.find_last_of('\\');
+    if (slash == std::string::npos) return {};
+    // A drive's root keeps its backslash: "C:\".
+    if (slash == 2 && path[1] == ':') return path.substr(0, 3);
+    return path.substr(0, slash);
+}
+
+bool Win32Platform::anotherInstanceRunning() {
+    if (!anotherInstance_) {
+        // Held until the process ends; a second process finds it already there.
+        instanceMutex_.reset(CreateMutexA(nullptr, FALSE, kInstanceMutex));
+        anotherInstance_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    return *anotherInstance_;
+}
+
+// ---- windows ----------------------------------------------------------------------------------
+
+std::unique_ptr<Form> Win32Platform::createForm(const std::string& name, const std::string& title) {
+    auto form = std::make_unique<Form>(name, title);
+    form->attach(std::make_unique<Win32FormPeer>(*this, *form));
+    return form;
+}
+
+void Win32Platform::doEvents() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool Win32Platform::activateWindow(const std::string& title) {
+    HWND found = FindWindowA(nullptr, title.c_str());
+    if (!found) return false;
+    if (found == applicationWindow_.get()) {
+        bringLatestFormForward();
+    } else {
+        SetForegroundWindow(found);
+    }
+    return true;
+}
+
+void Win32Platform::quit() {
+    PostQuitMessage(0);
+}
+
+ScreenInfo Win32Platform::screen() {
+    ScreenInfo info;
+    info.width = GetSystemMetrics(SM_CXSCREEN);
+    info.height = GetSystemMetrics(SM_CYSCREEN);
+    info.twipsPerPixelX = 1440 / ScreenPixelsPerInch(LOGPIXELSX);
+    info.twipsPerPixelY = 1440 / ScreenPixelsPerInch(LOGPIXELSY);
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&info.monitors));
+    if (info.monitors.empty()) {
+        RECT work{};
+        if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
+            info.monitors.push_back(Rect{work.left, work.top, work.right - work.left, work.bottom - work.top});
+        }
+    }
+    return info;
+}
+
+void Win32Platform::formShown(Win32FormPeer* form) {
+    formGone(form);
+    shownOrder_.push_back(form);
+}
+
+void Win32Platform::formGone(Win32FormPeer* form) {
+    shownOrder_.erase(std::remove(shownOrder_.begin(), shownOrder_.end(), form), shownOrder_.end());
+}
+
+void Win32Platform::bringLatestFormForward() {
+    for (auto it = shownOrder_.rbegin(); it != shownOrder_.rend(); ++it) {
+        HWND window = (*it)->window();
+        if (window && IsWindowVisible(window)) {
+            SetForegroundWindow(window);
+            return;
+        }
+    }
+}
+
+HWND Win32Platform::menuOwner() const {
+    HWND active = GetActiveWindow();
+    if (active && IsWindowVisible(active)) return active;
+    for (auto it = shownOrder_.rbegin(); it != shownOrder_.rend(); ++it) {
+        HWND window = (*it)->window();
+        if (window && IsWindowVisible(window)) return window;
+    }
+    return tray_.window();
+}
+
+LRESULT CALLBACK Win32Platform::ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* platform = reinterpret_cast<Win32Platform*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!platform) return DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    try {
+        result = platform->handleApplication(message, wParam, lParam);
+        handled = true;
+    } catch (...) {
+    }
+    return handled ? result : DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT Win32Platform::handleApplication(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = applicationWindow_.get();
+    switch (message) {
+        case WM_ACTIVATE:
+            // Someone activated the program by its title: show its latest window instead.
+            if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(window, kBringFormForward, 0, 0);
+            return 0;
+        case kBringFormForward:
+            bringLatestFormForward();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam && !sessionEnded_) {
+                sessionEnded_ = true;
+                if (onSessionEnd) {
+                    auto end = onSessionEnd;
+                    end();
+                }
+                PostQuitMessage(0);
+            }
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// ---- modal questions --------------------------------------------------------------------------
+
+// Task-modal: while a question is open, the program's windows take no input, so the question
+// cannot be asked a second time on top of itself.
+bool Win32Platform::askYesNo(const std::string& title, const std::string& text, MessageIcon icon) {
+    return MessageBoxA(nullptr, text.c_str(), title.c_str(),
+                       MB_YESNO | IconStyle(icon) | MB_SETFOREGROUND | MB_TASKMODAL) == IDYES;
+}
+
+void Win32Platform::showMessage(const std::string& title, const std::string& text, MessageIcon icon) {
+    MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_OK | IconStyle(icon) | MB_SETFOREGROUND | MB_TASKMODAL);
+}
+
+std::optional<std::string> Win32Platform::inputBox(const std::string& prompt, const std::string& title,
+                                                   const std::string& initial, int x, int y) {
+    HWND active = GetActiveWindow();
+    return RunInputBox(active && IsWindowVisible(active) ? active : nullptr, prompt, title, initial, x, y);
+}
+
+int Win32Platform::popupMenu(const std::vector<MenuItem>& items, int x, int y) {
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) return -1;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].caption == "-") {
+            AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuA(menu.get(), MF_STRING, i + 1, items[i].caption.c_str());
+        }
+    }
+    // A menu closes properly on a click elsewhere only when its owner is the foreground window.
+    HWND owner = menuOwner();
+    SetForegroundWindow(owner);
+    const BOOL chosen =
+        TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, x, y,
+                       0, owner, nullptr);
+    PostMessageA(owner, WM_NULL, 0, 0);
+    return chosen > 0 ? chosen - 1 : -1;
+}
+
+// ---- services ---------------------------------------------------------------------------------
+
+DateTime Win32Platform::now() {
+    SYSTEMTIME local{};
+    GetLocalTime(&local);
+    return DateTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+}
+
+void Win32Platform::playSound(const std::string& wavPath) {
+    PlaySoundA(wavPath.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+}
+
+void Win32Platform::shellOpen(const std::string& target, const std::string& workingFolder) {
+    ShellExecuteA(nullptr, "Open", target.c_str(), nullptr, workingFolder.empty() ? nullptr : workingFolder.c_str(),
+                  SW_SHOWNORMAL);
+}
+
+std::string Win32Platform::specialFolder(int csidl) {
+    LPITEMIDLIST list = nullptr;
+    if (SHGetSpecialFolderLocation(nullptr, csidl, &list) != S_OK || !list) return {};
+    std::unique_ptr<ITEMIDLIST, TaskMemFreer> owned(list);
+    char path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListA(list, path)) return {};
+    return std::string(path);
+}
+
+}  // namespace platform::win32

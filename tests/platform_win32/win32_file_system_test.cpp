@@ -1,0 +1,119 @@
+// The real disk under the file primitives: what counts as a present file, replacing writes and
+// renames, and the system's own error texts.
+#include "platform/win32/win32_file_system.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using platform::EntryKind;
+using platform::win32::Win32FileSystem;
+
+class Win32FileSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "orvane-fs-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        ASSERT_TRUE(files_.createFolder(folder_)) << folder_;
+    }
+    void TearDown() override {
+        for (const auto& name : files_.listFiles(folder_)) {
+            SetFileAttributesA(path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path(name).c_str());
+        }
+        RemoveDirectoryA(path("Sub").c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+    std::string path(const std::string& name) const { return folder_ + "\\" + name; }
+    void putFile(const std::string& name, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+        ASSERT_TRUE(files_.writeNewFile(path(name), bytes));
+        SetFileAttributesA(path(name).c_str(), attributes);
+    }
+
+    Win32FileSystem files_;
+    std::string folder_;
+};
+
+TEST_F(Win32FileSystemTest, OnlyOrdinaryFilesCountAsPresent) {
+    putFile("Plain", "x");
+    putFile("Hidden", "x", FILE_ATTRIBUTE_HIDDEN);
+    putFile("System", "x", FILE_ATTRIBUTE_SYSTEM);
+    putFile("ReadOnly", "x", FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(files_.createFolder(path("Sub")));
+    const struct {
+        const char* name;
+        EntryKind kind;
+    } cases[] = {
+        {"Plain", EntryKind::File},        {"ReadOnly", EntryKind::File}, {"Hidden", EntryKind::HiddenFile},
+        {"System", EntryKind::HiddenFile}, {"Sub", EntryKind::Folder},    {"Missing", EntryKind::None},
+        {"Pla*", EntryKind::None},         {"Plai?", EntryKind::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(files_.entry(path(c.name)), c.kind);
+    }
+}
+
+TEST_F(Win32FileSystemTest, WritesAreReadBackByteForByte) {
+    std::string bytes;
+    for (int i = 0; i < 160080; ++i) bytes += static_cast<char>(i % 256);  // NULs, CR, LF, 0xFF...
+    ASSERT_TRUE(files_.writeNewFile(path("Notes"), bytes));
+    EXPECT_EQ(files_.readFile(path("Notes")), bytes);
+    // A new write replaces the whole file, however long it was.
+    ASSERT_TRUE(files_.writeNewFile(path("Notes"), "ab\r\n"));
+    EXPECT_EQ(files_.readFile(path("Notes")), "ab\r\n");
+    ASSERT_TRUE(files_.writeNewFile(path("Notes"), ""));
+    EXPECT_EQ(files_.readFile(path("Notes")), "");
+}
+
+TEST_F(Win32FileSystemTest, MoveReplacesTheTargetInOneStep) {
+    putFile("Names", "old");
+    putFile("Names.new", "new");
+    ASSERT_TRUE(files_.moveReplacing(path("Names.new"), path("Names")));
+    EXPECT_EQ(files_.readFile(path("Names")), "new");
+    EXPECT_EQ(files_.entry(path("Names.new")), EntryKind::None);
+    // To a name that does not exist yet as well.
+    putFile("Reminder.new", "r");
+    ASSERT_TRUE(files_.moveReplacing(path("Reminder.new"), path("Reminder")));
+    EXPECT_EQ(files_.readFile(path("Reminder")), "r");
+}
+
+TEST_F(Win32FileSystemTest, FailuresCarryTheSystemsText) {
+    std::string why;
+    EXPECT_EQ(files_.readFile(path("Missing"), &why), std::nullopt);
+    EXPECT_FALSE(why.empty());
+    EXPECT_NE(why.back(), '\n');
+
+    const platform::Status intoMissingFolder = files_.writeNewFile(path("NoSuchFolder\\Notes.ini"), "x");
+    EXPECT_FALSE(intoMissingFolder.ok);
+    EXPECT_FALSE(intoMissingFolder.error.empty());
+    EXPECT_EQ(files_.entry(path("NoSuchFolder")), EntryKind::None);
+
+    ASSERT_TRUE(files_.createFolder(path("Sub")));
+    EXPECT_FALSE(files_.createFolder(path("Sub")).ok);  // it exists
+    EXPECT_FALSE(files_.removeFile(path("Missing")).ok);
+    EXPECT_FALSE(files_.moveReplacing(path("Missing"), path("Other")).ok);
+
+    const platform::Status badName = files_.writeNewFile(path("What?.txt"), "x");
+    EXPECT_FALSE(badName.ok);
+    EXPECT_FALSE(badName.error.empty());
+}
+
+TEST_F(Win32FileSystemTest, ListingNamesFilesButNotFolders) {
+    putFile("Notes", "n");
+    putFile("Hidden", "h", FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(files_.createFolder(path("Sub")));
+    auto names = files_.listFiles(folder_);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Hidden", "Notes"}));
+    EXPECT_TRUE(files_.listFiles(path("Missing")).empty());
+}
+
+}  // namespace

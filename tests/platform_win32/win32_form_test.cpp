@@ -1,0 +1,229 @@
+// Forms as real windows: the model and the windows agree on text, check state, focus, style and
+// timers, and the program hears each user action once. Needs a display (the tests run under Wine
+// on a virtual one).
+#include "platform/win32/win32_form.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_platform.h"
+
+namespace {
+
+using platform::ControlKind;
+using platform::Form;
+using platform::Rect;
+using platform::win32::Win32FormPeer;
+using platform::win32::Win32Platform;
+
+bool CanMakeWindows() {
+    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (!probe) return false;
+    DestroyWindow(probe);
+    return true;
+}
+
+class Win32FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!CanMakeWindows()) GTEST_SKIP() << "no display to make windows on";
+        form_ = platform_.createForm("FrmTest", "Test");
+        form_->setBounds({40, 40, 300, 200});
+    }
+
+    HWND formWindow() const { return dynamic_cast<Win32FormPeer&>(form_->peer()).window(); }
+    HWND childOf(const platform::Control& control) const {
+        const Rect r = control.rect();
+        return ChildWindowFromPointEx(formWindow(), POINT{r.x + 1, r.y + 1}, CWP_ALL);
+    }
+    static std::string windowText(HWND window) {
+        char text[256] = {};
+        GetWindowTextA(window, text, sizeof text);
+        return text;
+    }
+
+    Win32Platform platform_;
+    std::unique_ptr<Form> form_;
+    std::vector<std::string> events_;
+};
+
+TEST_F(Win32FormTest, TextLivesInTheEditWindow) {
+    auto& box = form_->add(ControlKind::TextBox, "DenLine", 1, {10, 10, 200, 20});
+    box.setMaxLength(5);
+    box.setText("abcdefgh");  // cut to the limit
+    EXPECT_EQ(box.text(), "abcde");
+    EXPECT_EQ(windowText(childOf(box)), "abcde");
+    SetWindowTextA(childOf(box), "typed");
+    EXPECT_EQ(box.text(), "typed");
+    box.select(1, 3);
+    EXPECT_EQ(box.selectionStart(), 1);
+    EXPECT_EQ(box.selectionLength(), 3);
+}
+
+TEST_F(Win32FormTest, KeyPressCanSwallowOrReplaceTheCharacter) {
+    auto& box = form_->add(ControlKind::TextBox, "NoteText", {10, 10, 200, 20});
+    box.onKeyPress = [](int& character) {
+        if (character == 'x') character = 0;
+        if (character == 'a') character = 'b';
+    };
+    box.onKeyDown = [this](int key, int shift) {
+        events_.push_back("down " + std::to_string(key) + "/" + std::to_string(shift));
+    };
+    HWND edit = childOf(box);
+    SendMessageA(edit, WM_KEYDOWN, 'A', 0);
+    for (char c : std::string("xaz")) SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
+    EXPECT_EQ(box.text(), "bz");
+    EXPECT_EQ(events_, (std::vector<std::string>{"down 65/0"}));
+}
+
+TEST_F(Win32FormTest, CheckBoxClickReportsOnceAndProgramChangesReachTheBox) {
+    auto& check = form_->add(ControlKind::CheckBox, "ChkTranslut", {10, 10, 120, 20});
+    check.setCaption("Translucent");
+    check.onClick = [this, &check] { events_.push_back("click " + std::to_string(check.value())); };
+    HWND button = childOf(check);
+    EXPECT_EQ(windowText(button), "Translucent");
+
+    SendMessageA(button, BM_CLICK, 0, 0);  // as the user's click
+    EXPECT_EQ(check.value(), 1);
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    check.setValue(0);  // by the program
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(events_, (std::vector<std::string>{"click 1", "click 0"}));
+}
+
+TEST_F(Win32FormTest, FocusNeedsAVisibleFormAndReportsEachMove) {
+    auto& first = form_->add(ControlKind::TextBox, "DenLine", 1, {10, 10, 100, 20});
+    auto& second = form_->add(ControlKind::TextBox, "DenLine", 2, {10, 40, 100, 20});
+    auto& park = form_->add(ControlKind::PictureBox, "Focus", {10, 70, 20, 20});
+    for (auto* control : {&first, &second, &park}) {
+        control->onGotFocus = [this, control] {
+            events_.push_back("got " + std::to_string(control->index()) + control->name());
+        };
+        control->onLostFocus = [this, control] {
+            events_.push_back("lost " + std::to_string(control->index()) + control->name());
+        };
+    }
+    EXPECT_FALSE(second.setFocus());  // the form is hidden
+    EXPECT_TRUE(events_.empty());
+    // A shown form gives the focus to its first element, as the tab order would.
+    form_->show();
+    platform_.doEvents();
+    EXPECT_EQ(events_, (std::vector<std::string>{"got 1DenLine"}));
+    events_.clear();
+
+    ASSERT_TRUE(second.setFocus());
+    EXPECT_EQ(GetFocus(), childOf(second));
+    ASSERT_TRUE(park.setFocus());
+    EXPECT_EQ(form_->focused(), &park);
+    EXPECT_EQ(events_, (std::vector<std::string>{"lost 1DenLine", "got 2DenLine", "lost 2DenLine", "got 0Focus"}));
+
+    park.setVisible(false);
+    EXPECT_FALSE(park.setFocus());
+    EXPECT_EQ(form_->focused(), nullptr);
+}
+
+TEST_F(Win32FormTest, RestylingATextBoxKeepsTextSelectionAndFocusQuietly) {
+    auto& box = form_->add(ControlKind::TextBox, "NoteText", {10, 10, 200, 60});
+    form_->show();
+    platform_.doEvents();
+    box.setText("first line");
+    ASSERT_TRUE(box.setFocus());
+    box.select(2, 4);
+    box.onGotFocus = [this] { events_.push_back("got"); };
+    box.onLostFocus = [this] { events_.push_back("lost"); };
+
+    box.setMultiLine(true);
+    box.setAlignment(platform::Align::Center);
+    HWND edit = childOf(box);
+    EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE);
+    EXPECT_EQ(GetWindowLongA(edit, GWL_STYLE) & (ES_CENTER | ES_RIGHT), ES_CENTER);
+    EXPECT_EQ(box.text(), "first line");
+    EXPECT_EQ(box.selectionStart(), 2);
+    EXPECT_EQ(box.selectionLength(), 4);
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(form_->focused(), &box);
+    EXPECT_TRUE(events_.empty());
+}
+
+TEST_F(Win32FormTest, WindowStylesFollowTheModel) {
+    form_->show();
+    form_->setTopMost(true);
+    EXPECT_TRUE(GetWindowLongA(formWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    form_->setTopMost(false);
+    EXPECT_FALSE(GetWindowLongA(formWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    form_->setLayeredOpacity(180);
+    EXPECT_TRUE(GetWindowLongA(formWindow(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(formWindow(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 180);
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+
+    form_->setBounds({70, 80, 166, 127});
+    RECT placed{};
+    GetWindowRect(formWindow(), &placed);
+    EXPECT_EQ(placed.left, 70);
+    EXPECT_EQ(placed.top, 80);
+    EXPECT_EQ(placed.right - placed.left, 166);
+    EXPECT_EQ(placed.bottom - placed.top, 127);
+    EXPECT_TRUE(GetWindowLongA(formWindow(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);  // no taskbar button
+}
+
+TEST_F(Win32FormTest, MouseOnTheFormReachesTheElementUnderIt) {
+    auto& label = form_->add(ControlKind::Label, "LabelTit", {20, 20, 50, 15});
+    label.onMouseDown = [this](const platform::MouseEvent& e) {
+        events_.push_back("down " + std::to_string(e.button) + " " + std::to_string(e.x) + "," + std::to_string(e.y));
+    };
+    label.onClick = [this] { events_.push_back("click"); };
+    form_->onMouseDown = [this](const platform::MouseEvent&) { events_.push_back("background"); };
+    SendMessageA(formWindow(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(25, 27));
+    SendMessageA(formWindow(), WM_RBUTTONUP, 0, MAKELPARAM(25, 27));
+    SendMessageA(formWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(formWindow(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(events_, (std::vector<std::string>{"down 2 5,7", "click", "background"}));
+}
+
+TEST_F(Win32FormTest, ClosedFormKeepsItsTextAndTellsNothing) {
+    auto& box = form_->add(ControlKind::TextBox, "NoteText", {10, 10, 200, 20});
+    form_->show();
+    platform_.doEvents();
+    box.setText("kept");
+    ASSERT_TRUE(box.setFocus());
+    box.onLostFocus = [this] { events_.push_back("lost"); };
+    HWND window = formWindow();
+    form_->close();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(box.text(), "kept");
+    EXPECT_TRUE(events_.empty());
+}
+
+TEST_F(Win32FormTest, EnabledTimerTicksInTheMessageLoop) {
+    auto& timer = form_->addTimer("Odpocet", 10);
+    int ticks = 0;
+    timer.onTick = [&ticks, &timer] {
+        if (++ticks == 3) timer.stop();
+    };
+    timer.start();
+    for (int i = 0; i < 500 && ticks < 3; ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        platform_.doEvents();
+    }
+    EXPECT_EQ(ticks, 3);
+    for (int i = 0; i < 5; ++i) {
+        Sleep(15);
+        platform_.doEvents();
+    }
+    EXPECT_EQ(ticks, 3);  // stopped
+}
+
+TEST_F(Win32FormTest, ApplicationWindowIsFoundByItsTitle) {
+    EXPECT_TRUE(platform_.activateWindow(platform::win32::kApplicationTitle));
+    EXPECT_FALSE(platform_.activateWindow("No such window 7f3a"));
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+// Start-up facts and the screen as the Win32 platform reports them.
+#include "platform/win32/win32_platform.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace {
+
+TEST(Win32PlatformTest, ProgramFolderIsTheExecutablesFolder) {
+    char module[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    const std::string path = module;
+    platform::win32::Win32Platform platform;
+    const std::string folder = platform.programFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '\\');
+    EXPECT_EQ(path.substr(0, folder.size() + 1), folder + "\\");
+    EXPECT_EQ(path.find('\\', folder.size() + 1), std::string::npos);
+}
+
+TEST(Win32PlatformTest, ScreenHasTwipsAndWorkAreas) {
+    platform::win32::Win32Platform platform;
+    const platform::ScreenInfo screen = platform.screen();
+    HDC dc = GetDC(nullptr);
+    const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(nullptr, dc);
+    EXPECT_EQ(screen.twipsPerPixelX, 1440 / dpiX);
+    EXPECT_EQ(screen.width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_FALSE(screen.monitors.empty());
+}
+
+TEST(Win32PlatformTest, ClockIsTheLocalTime) {
+    platform::win32::Win32Platform platform;
+    SYSTEMTIME before{};
+    GetLocalTime(&before);
+    const platform::DateTime now = platform.now();
+    EXPECT_EQ(now.year, before.wYear);
+    EXPECT_GE(now.month, 1);
+    EXPECT_LE(now.month, 12);
+    EXPECT_GE(now.day, 1);
+    EXPECT_LE(now.day, 31);
+}
+
+TEST(Win32PlatformTest, DesktopFolderHasNoTrailingBackslash) {
+    platform::win32::Win32Platform platform;
+    const std::string desktop = platform.specialFolder(0);
+    ASSERT_FALSE(desktop.empty());
+    EXPECT_NE(desktop.back(), '\\');
+    EXPECT_EQ(GetFileAttributesA(desktop.c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+              static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(platform.specialFolder(0x7FFF), "");  // no such folder
+}
+
+}  // namespace
