@@ -153,12 +153,7 @@ LRESULT CALLBACK Win32FormPeer::ChildProc(HWND window, UINT message, WPARAM wPar
             }
         }
     }
-    LRESULT result = 0;
-    auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kOriginalProc));
-    result = original ? CallWindowProcA(original, window, message, wParam, lParam)
-                      : DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) RemovePropA(window, kOriginalProc);
-    return result;
+    return ChildDefault(window, message, wParam, lParam);
 }
 
 LRESULT Win32FormPeer::ChildDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -45,7 +45,6 @@ diary 2 12 "#####Ski trip"
 diary 6 20 "#####Summer party"
 diary 9 5 "#####Conference"
 for ((i = 1; i <= 372; i++)); do printf '%s\r\n' "${diary_lines[$i]:-#####}"; done >"$E2E_DATA/Diary/$year"
-touch -d '2000-01-01 00:00:00 UTC' "$E2E_DATA/Notes.ini"  # so that a rewrite shows
 
 # ---- the window -------------------------------------------------------------------------------
 
@@ -170,6 +169,7 @@ e2e_running "$E2E_PID" || e2e_fail "the hide button ended the program"
 e2e_tray_click 3
 e2e_wait_until 20 main_window || e2e_fail "the calendar window did not come back"
 eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+touch -d '2000-01-01 00:00:00 UTC' "$E2E_DATA/Notes.ini"  # so that its rewrite shows
 xdotool mousemove $((X + 764)) $((Y + 18)) keydown shift click 1 keyup shift
 e2e_wait_exit "$E2E_PID" 20 || e2e_fail "the exit button with Shift did not end the program"
 (($(stat -c %Y "$E2E_DATA/Notes.ini") > 946684800)) || e2e_fail "the settings were not written on exit"

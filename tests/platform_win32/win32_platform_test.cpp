@@ -52,3 +52,38 @@ TEST(Win32PlatformTest, DesktopFolderHasNoTrailingBackslash) {
 }
 
 }  // namespace
+
+namespace {
+
+// This process's hidden application window (another run of the program may have one too).
+HWND OwnApplicationWindow() {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, "OrvaneNotesApplication", nullptr)) != nullptr) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId()) return window;
+    }
+    return nullptr;
+}
+
+TEST(Win32PlatformTest, SessionEndIsReportedOnceAndEndsTheLoop) {
+    platform::win32::Win32Platform platform;
+    HWND application = OwnApplicationWindow();
+    if (!application) GTEST_SKIP() << "no display to make windows on";
+    char title[64] = {};
+    GetWindowTextA(application, title, sizeof title);
+    EXPECT_STREQ(title, "Orvane-Notes");
+    int ends = 0;
+    platform.onSessionEnd = [&ends] { ++ends; };
+
+    EXPECT_TRUE(SendMessageA(application, WM_QUERYENDSESSION, 0, 0));
+    SendMessageA(application, WM_ENDSESSION, FALSE, 0);  // the session goes on after all
+    EXPECT_EQ(ends, 0);
+    SendMessageA(application, WM_ENDSESSION, TRUE, 0);
+    SendMessageA(application, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(ends, 1);
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the message loop ends
+}
+
+}  // namespace
