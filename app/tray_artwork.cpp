@@ -1,54 +1,47 @@
 // The tray icon's two pictures: a small sticky note with a pin; on a day with something noted,
 // the note carries written lines and a red badge.
 
+#include "app/artwork_canvas.h"
 #include "app/tray_icon.h"
-#include "notes/artwork_painter.h"
 
 namespace app {
 
 namespace {
 
-using artwork::Hex;
-using platform::Picture;
+using art::Argb;
+using art::Circle;
+using art::ConvexPolygon;
 
-Picture StickyNote(bool noted) {
-    Picture picture(16, 16);
-    const auto paper = Hex(0xF6D96B);
-    const auto paperShade = Hex(0xD9B443);
-    const auto outline = Hex(0x8A6D1E);
+std::shared_ptr<const platform::Picture> StickyNote(bool noted) {
+    art::Canvas canvas(16, 16);
     // Soft shadow, then the paper with its folded lower-right corner.
-    artwork::FillShape(picture, Hex(0x000000, 70), [](double x, double y) {
-        return x >= 2.5 && y >= 2.5 && x <= 15.5 && y <= 15.5 && x + y <= 27.0;
-    });
-    artwork::FillShape(picture, outline, [](double x, double y) {
-        return x >= 1.0 && y >= 1.5 && x <= 14.5 && y <= 14.5 && x + y <= 25.0;
-    });
-    artwork::FillShape(picture, paper, [](double x, double y) {
-        return x >= 2.0 && y >= 2.5 && x <= 13.5 && y <= 13.5 && x + y <= 23.6;
-    });
-    artwork::FillShape(picture, paperShade, [](double x, double y) {
-        return x <= 13.5 && y <= 13.5 && x + y >= 23.6 && x + y <= 25.0 && x >= 10.0 && y >= 10.0;
-    });
+    canvas.Fill(ConvexPolygon({{2.5, 2.5}, {15.5, 2.5}, {15.5, 11.5}, {11.5, 15.5}, {2.5, 15.5}}),
+                Argb(70, 0x00, 0x00, 0x00));
+    canvas.Fill(ConvexPolygon({{1.0, 1.5}, {14.5, 1.5}, {14.5, 10.5}, {10.5, 14.5}, {1.0, 14.5}}),
+                Argb(255, 0x8A, 0x6D, 0x1E));
+    canvas.Fill(ConvexPolygon({{2.0, 2.5}, {13.5, 2.5}, {13.5, 10.1}, {10.1, 13.5}, {2.0, 13.5}}),
+                Argb(255, 0xF6, 0xD9, 0x6B));
+    canvas.Fill(ConvexPolygon({{13.5, 10.1}, {13.5, 11.5}, {11.5, 13.5}, {10.1, 13.5}}), Argb(255, 0xD9, 0xB4, 0x43));
     if (noted) {
         for (int line = 0; line < 3; ++line) {
-            const int width = line == 2 ? 5 : 8;
-            artwork::FillRect(picture, 4, 6 + line * 2 + line, width, 1, Hex(0x7A5F17, 220));
+            const double top = 6 + 3 * line;
+            canvas.Fill(art::RoundedRect(4, top, line == 2 ? 9 : 12, top + 1, 0), Argb(220, 0x7A, 0x5F, 0x17));
         }
         // Red badge: something is noted for today.
-        artwork::FillCircle(picture, 12.0, 4.0, 3.6, Hex(0xFFFFFF));
-        artwork::FillCircle(picture, 12.0, 4.0, 2.8, Hex(0xD8321E));
+        canvas.Fill(Circle(12.0, 4.0, 3.6), Argb(255, 0xFF, 0xFF, 0xFF));
+        canvas.Fill(Circle(12.0, 4.0, 2.8), Argb(255, 0xD8, 0x32, 0x1E));
     } else {
-        artwork::FillCircle(picture, 8.0, 4.0, 1.9, Hex(0xC9401F));
-        artwork::FillCircle(picture, 7.5, 3.5, 0.7, Hex(0xFFFFFF, 170));
+        canvas.Fill(Circle(8.0, 4.0, 1.9), Argb(255, 0xC9, 0x40, 0x1F));
+        canvas.Fill(Circle(7.5, 3.5, 0.7), Argb(170, 0xFF, 0xFF, 0xFF));
     }
-    return picture;
+    return canvas.Finish();
 }
 
 }  // namespace
 
-std::shared_ptr<const Picture> NotifyICO(int index) {
-    static const auto ordinary = std::make_shared<const Picture>(StickyNote(false));
-    static const auto noted = std::make_shared<const Picture>(StickyNote(true));
+std::shared_ptr<const platform::Picture> NotifyICO(int index) {
+    static const auto ordinary = StickyNote(false);
+    static const auto noted = StickyNote(true);
     return index == 1 ? noted : ordinary;
 }
 
