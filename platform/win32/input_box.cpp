@@ -94,6 +94,8 @@ INT_PTR CALLBACK InputProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
                 SetWindowTextA(dialog, state->title->c_str());
                 SetDlgItemTextA(dialog, kPromptId, state->prompt->c_str());
                 SetDlgItemTextA(dialog, kEditId, state->initial->c_str());
+                SetDlgItemTextA(dialog, IDOK, "OK");
+                SetDlgItemTextA(dialog, IDCANCEL, "Cancel");
                 SetWindowPos(dialog, nullptr, state->x, state->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
                 HWND edit = GetDlgItem(dialog, kEditId);
                 SendMessageA(edit, EM_SETSEL, 0, -1);

@@ -54,6 +54,7 @@ e2e_setup() {
     [[ -f "$exe" ]] || e2e_fail "no program at $exe"
     E2E_WORK="$(mktemp -d "${TMPDIR:-/tmp}/orvane-e2e.XXXXXX")"
     trap e2e_cleanup EXIT
+    trap 'exit 143' TERM INT HUP  # so that a timed-out test still cleans up
     "$E2E_ROOT/tools/wine-run" --prepare
     export WINEPREFIX="$E2E_WORK/prefix"
     cp -a "$E2E_TEMPLATE" "$WINEPREFIX"

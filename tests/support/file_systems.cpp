@@ -38,12 +38,12 @@ public:
         std::string base = temp ? temp : "C:\\windows\\temp";
         base += "\\organiser-tests";
         files_.createFolder(base);
-        folder = base + "\\" + std::to_string(std::rand()) + "-" + std::to_string(counter++);
+        // A name of its own for every workspace, also across runs that share the Wine prefix.
+        folder = base + "\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64()) + "-" +
+                 std::to_string(counter++);
         files_.createFolder(folder);
     }
-    ~Win32Workspace() override {
-        for (const auto& name : files_.listFiles(folder)) files_.removeFile(folder + "\\" + name);
-    }
+    ~Win32Workspace() override { RemoveTree(folder); }
     platform::FileSystem& files() override { return files_; }
     void putHiddenFile(const std::string& path, const std::string& bytes) override {
         files_.writeNewFile(path, bytes);
@@ -51,6 +51,26 @@ public:
     }
 
 private:
+    static void RemoveTree(const std::string& path) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = found.cFileName;
+                if (name == "." || name == "..") continue;
+                const std::string child = path + "\\" + name;
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    RemoveTree(child);
+                } else {
+                    SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileA(child.c_str());
+                }
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(path.c_str());
+    }
+
     platform::win32::Win32FileSystem files_;
 };
 #endif
