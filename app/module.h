@@ -84,7 +84,8 @@ struct Module {
     std::array<std::string, 32> DayAlarms{};     // 1..31
     std::array<std::string, 8> WeekdayAlarms{};  // 1..7
     std::string MsgText;
-    std::string TrayTip;
+    // The tray icon's tip: its visible text ends at the NUL (empty until today's entry is set).
+    std::string TrayTip = std::string(1, '\0');
 
     // Hand-over to a note window while it opens.
     std::string NoteRecord;

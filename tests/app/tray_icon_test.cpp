@@ -63,6 +63,8 @@ TEST_F(Tray, StartAddsTheIconOnceWithTheOrdinaryPicture) {
     EXPECT_EQ(tray.calls, (std::vector<std::string>{"add"}));
     EXPECT_TRUE(tray.shown);
     EXPECT_EQ(tray.icon, *app::NotifyICO(0));
+    // No day entry is known yet: the tip shows nothing, not a row of blanks.
+    EXPECT_EQ(tray.tip.front(), '\0');
 }
 
 TEST_F(Tray, EndingFromTheMainWindowRemovesTheIconAfterSavingTypedNotes) {
