@@ -43,6 +43,8 @@ NoteFields With(std::function<void(NoteFields&)> change) {
     return fields;
 }
 
+void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.what; }
+
 class HeaderField : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(HeaderField, IsWrittenLeftJustifiedInItsWidth) {

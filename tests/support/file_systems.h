@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct FileSystemKind {
     std::string name;
     std::function<std::unique_ptr<Workspace>()> make;
 };
+
+inline void PrintTo(const FileSystemKind& kind, std::ostream* os) { *os << kind.name; }
 
 std::vector<FileSystemKind> FileSystemKinds();
 
