@@ -95,6 +95,8 @@ private:
     void PlaceOnScreen();
     void PaintMonthGrid(int month);
     void PaintDay(int day);
+    // Writes the text of a day line that loses the focus into its Diary cell.
+    void CommitDayLine(int day);
     void EmptyRow(int day);
 
     // Background dragging.

@@ -56,6 +56,7 @@ void FrmDiar::BuildDayPanel() {
         DenLine[d] = &form_->add(ControlKind::TextBox, "DenLine", d, {75, top + 1, 417, 13});
         DenLine[d]->setBackColor(kLineBack);
         DenLine[d]->setMaxLength(256);
+        DenLine[d]->onLostFocus = [this, d] { CommitDayLine(d); };
         Riadok[d] = &form_->add(ControlKind::Line, "Riadok", d, {});
         Riadok[d]->setLine(18, top + kRowHeight, 492, top + kRowHeight);
         Riadok[d]->setBorderColor(kSeparator);
