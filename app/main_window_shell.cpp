@@ -31,18 +31,6 @@ void FrmDiar::ConnectShell() {
     form_->onMouseMove = [this](const MouseEvent& e) { BackgroundMove(e); };
     form_->onMouseUp = [this](const MouseEvent&) { module_.DragActive = false; };
     form_->onClick = [this] { ParkFocus(); };
-    // The decorations are part of the background: the window can be dragged by them too.
-    for (Control* decoration : {Image1, Stetec}) {
-        auto toClient = [decoration](MouseEvent e) {
-            e.x += decoration->rect().x;
-            e.y += decoration->rect().y;
-            return e;
-        };
-        decoration->onMouseDown = [this, toClient](const MouseEvent& e) { BackgroundDown(toClient(e)); };
-        decoration->onMouseMove = [this, toClient](const MouseEvent& e) { BackgroundMove(toClient(e)); };
-        decoration->onMouseUp = form_->onMouseUp;
-        decoration->onClick = form_->onClick;
-    }
 
     Exitor->onMouseUp = [this](const MouseEvent& e) { ExitorUp(e); };
     Minimalizator->onMouseUp = [this](const MouseEvent& e) { MinimalizatorUp(e); };

@@ -43,9 +43,10 @@ void FrmNote::TitleMouseDown(const platform::MouseEvent& e) {
 }
 
 void FrmNote::TitleMouseMove(const platform::MouseEvent& e) {
-    if (e.button == 0) return;
+    if (e.button == 0 || (e.x == module_.DragStartX && e.y == module_.DragStartY)) return;
     const platform::Rect window = form_->bounds();
     form_->move(window.x + (e.x - module_.DragStartX), window.y + (e.y - module_.DragStartY));
+    storedPlace_.reset();
 }
 
 void FrmNote::GripMouseDown(const platform::MouseEvent& e) {

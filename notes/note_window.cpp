@@ -200,14 +200,16 @@ void FrmNote::KeepOnScreen() {
                                            [&](const Rect& a, const Rect& b) { return distance(a) < distance(b); });
     const int x = std::max(nearest.x, std::min(window.x, nearest.x + nearest.w - window.w));
     const int y = std::max(nearest.y, std::min(window.y, nearest.y + nearest.h - window.h));
+    storedPlace_ = platform::Point{window.x, window.y};
     form_->move(x, y);
 }
 
 NoteFields FrmNote::CurrentFields() const {
     const Rect window = form_->bounds();
     NoteFields fields;
-    fields.left = window.x;
-    fields.top = window.y;
+    const platform::Point place = storedPlace_.value_or(platform::Point{window.x, window.y});
+    fields.left = place.x;
+    fields.top = place.y;
     fields.width = window.w;
     fields.height = static_cast<int>(app::ParseNumber(NoteHeight->caption()));
     fields.rolledUp = RolledUp == 1;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/module.h"
@@ -97,6 +98,9 @@ private:
     app::Module& module_;
     std::unique_ptr<platform::Form> form_;
     bool lastWriteFailed_ = false;
+    // The stored place of a note whose monitor is gone and which opened on another one: the
+    // record keeps it until the user moves the note, so the note returns with its monitor.
+    std::optional<platform::Point> storedPlace_;
     int ResizeStartWidth = 0;
     // Pixels in a full int: a window of any height can be resized.
     int ResizeStartHeight = 0;

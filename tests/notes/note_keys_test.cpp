@@ -165,6 +165,7 @@ TEST_F(NoteKeys, EscOnTheGripOnlyRestartsTheCountdown) {
     platform.keyDown(*note->ButResize, platform::kKeyEscape);
     EXPECT_TRUE(note->Odpocet->enabled());
     EXPECT_EQ(platform.memoryFiles().file("C:\\Users\\User\\Desktop\\Note 261207 100000.txt"), std::nullopt);
+    EXPECT_TRUE(platform.dialogs.empty());  // no export was tried either
 }
 
 TEST_F(NoteKeys, EscInTheTextDoesNotRestartTheCountdown) {

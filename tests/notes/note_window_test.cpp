@@ -89,6 +89,14 @@ TEST_F(NoteWindow, NoteOnAMissingMonitorOpensOnTheNearestOneAndKeepsItsRecord) {
     notes::FrmNote& note = *module->Notes.back();
     EXPECT_EQ(note.form().bounds(), (Rect{1624, 450, 200, 150}));
     EXPECT_EQ(Record(9), stored);
+    // Saving the typed text keeps the stored place: the note goes back when the monitor does.
+    platform.type(*note.NoteText, "!");
+    platform.advance(5000);
+    EXPECT_EQ(Record(9), StoredNote(3000, 700, 200, 150, "!far away"));
+    platform.press(*note.LabelTit, platform::kLeftButton, 0, 10, 5);
+    platform.moveMouse(*note.LabelTit, platform::kLeftButton, 0, 0, 5);
+    platform.release(*note.LabelTit, platform::kLeftButton, 0, 0, 5);
+    EXPECT_EQ(Record(9), StoredNote(1614, 450, 200, 150, "!far away"));
 }
 
 TEST_F(NoteWindow, NoteReachableOnAMonitorStaysWhereItWas) {
