@@ -329,8 +329,9 @@ void Form::deliverMouseUp(int button, int shift, int x, int y) {
     backgroundCaptured_ = false;
     if (target) {
         dispatchMouse(target, target->onMouseUp, button, shift, x, y);
-        if (target == pressedOn_ && target->rect().contains(x, y) && target->kind() != ControlKind::CheckBox &&
-            target->onClick) {
+        // A release that closed the window (a note removing itself) ends the event there.
+        if (!closed_ && target == pressedOn_ && target->rect().contains(x, y) &&
+            target->kind() != ControlKind::CheckBox && target->onClick) {
             target->onClick();
         }
     } else {

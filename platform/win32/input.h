@@ -1,5 +1,4 @@
-// Mouse and keyboard state as the program's handlers receive it, and the guard that keeps their
-// exceptions inside the window procedures.
+// Mouse and keyboard state as the program's handlers receive it.
 #pragma once
 
 #include <windows.h>
@@ -8,15 +7,6 @@
 #include "platform/types.h"
 
 namespace platform::win32 {
-
-// Runs a handler of the program; nothing it throws may unwind into the system's code.
-template <typename Handler>
-void Guarded(Handler&& handler) noexcept {
-    try {
-        handler();
-    } catch (...) {
-    }
-}
 
 inline int KeyboardShift() {
     return (GetKeyState(VK_SHIFT) < 0 ? kShift : 0) | (GetKeyState(VK_CONTROL) < 0 ? kCtrl : 0) |

@@ -390,7 +390,25 @@ void Win32FormPeer::createChildWindow(Child& child) {
         SetWindowLongPtrA(child.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ChildProc));
     }
     SetWindowLongPtrA(child.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&child));
+    placeInOrder(child);
     applyChild(child);
+}
+
+// Later elements lie above earlier ones, as in the form's hit test; the system would put a new
+// window below its siblings, and a remade text box would lose its place.
+void Win32FormPeer::placeInOrder(const Child& child) {
+    const auto& controls = form_.controls();
+    auto at = std::find_if(controls.begin(), controls.end(),
+                           [&child](const auto& control) { return control.get() == child.control; });
+    HWND below = HWND_TOP;
+    for (auto later = at == controls.end() ? at : std::next(at); later != controls.end(); ++later) {
+        const Child* above = childFor(**later);
+        if (above && above->window) {
+            below = above->window;
+            break;
+        }
+    }
+    SetWindowPos(child.window, below, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32FormPeer::destroyChildWindow(Child& child) {

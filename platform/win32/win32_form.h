@@ -72,6 +72,7 @@ private:
 
     void createChildWindow(Child& child);
     void destroyChildWindow(Child& child);
+    void placeInOrder(const Child& child);
     void applyChild(Child& child);
     Child* childFor(const Control& control) const;
     void detachAndDestroy();

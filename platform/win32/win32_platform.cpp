@@ -45,13 +45,17 @@ UINT IconStyle(MessageIcon icon) {
     return 0;
 }
 
-BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM into) {
+// Called back by the system: nothing may unwind through it.
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM into) noexcept {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info)) {
-        const RECT& work = info.rcWork;
+    if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+    const RECT& work = info.rcWork;
+    try {
         reinterpret_cast<std::vector<Rect>*>(into)->push_back(
             Rect{work.left, work.top, work.right - work.left, work.bottom - work.top});
+    } catch (...) {
+        return FALSE;
     }
     return TRUE;
 }

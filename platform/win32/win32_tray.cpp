@@ -70,7 +70,8 @@ bool Win32Tray::offerIcon() {
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = icon_.get();
     std::copy(tip_.begin(), tip_.end(), data.szTip);
-    shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+    // A busy shell may time out and report failure yet add the icon: then it can be modified.
+    shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE || Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
     return shown_;
 }
 
@@ -105,7 +106,8 @@ LRESULT Win32Tray::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (message == WM_TIMER && wParam == kRetryTimer) {
-        if (!wanted_ || offerIcon()) KillTimer(window_.get(), kRetryTimer);
+        // Offering an icon that is already there would fail and forget that it is shown.
+        if (!wanted_ || shown_ || offerIcon()) KillTimer(window_.get(), kRetryTimer);
         return 0;
     }
     if (taskbarCreated_ != 0 && message == taskbarCreated_) {

@@ -73,6 +73,16 @@ TEST_F(FormModel, ClickNeedsTheReleaseOnTheSameElement) {
     EXPECT_EQ(std::count(events.begin(), events.end(), "label click"), 1);
 }
 
+TEST_F(FormModel, ReleaseThatClosesTheWindowEndsTheEvent) {
+    label->onMouseUp = [this](const MouseEvent&) {
+        log("label up");
+        form->close();
+    };
+    platform.click(*label);
+    EXPECT_EQ(events, (std::vector<std::string>{"label down 1@1,1", "label up"}));
+    EXPECT_TRUE(form->closed());
+}
+
 TEST_F(FormModel, DoubleClickDeliversTheClassicSequence) {
     platform.doubleClick(*label);
     EXPECT_EQ(events,

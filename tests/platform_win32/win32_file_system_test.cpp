@@ -106,6 +106,34 @@ TEST_F(Win32FileSystemTest, FailuresCarryTheSystemsText) {
     EXPECT_FALSE(badName.error.empty());
 }
 
+// Paths are in the ANSI code page: a folder or file name with letters beyond ASCII ("Poznámky")
+// works for every primitive.
+TEST_F(Win32FileSystemTest, NamesBeyondAsciiWorkInTheAnsiCodePage) {
+    char accented[8] = {};
+    BOOL lossy = FALSE;
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, L"\u00e1\u00fd", 2, accented, sizeof accented - 1, nullptr, &lossy);
+    if (length <= 0 || lossy) GTEST_SKIP() << "the ANSI code page has no such letters";
+    const std::string letters(accented, static_cast<std::size_t>(length));
+    ASSERT_NE(static_cast<unsigned char>(letters[0]), '?');
+
+    const std::string sub = path("Sub");
+    ASSERT_TRUE(files_.createFolder(sub));
+    const std::string folder = sub + "\\Pozn" + letters;
+    ASSERT_TRUE(files_.createFolder(folder));
+    EXPECT_EQ(files_.entry(folder), EntryKind::Folder);
+    const std::string file = folder + "\\Den" + letters + ".tmp";
+    ASSERT_TRUE(files_.writeNewFile(file, "text"));
+    EXPECT_EQ(files_.entry(file), EntryKind::File);
+    const std::string renamed = folder + "\\Den" + letters;
+    ASSERT_TRUE(files_.moveReplacing(file, renamed));
+    EXPECT_EQ(files_.readFile(renamed), "text");
+    EXPECT_EQ(files_.listFiles(folder), (std::vector<std::string>{"Den" + letters}));
+    EXPECT_TRUE(files_.removeFile(renamed));
+    EXPECT_EQ(files_.entry(renamed), EntryKind::None);
+    RemoveDirectoryA(folder.c_str());
+}
+
 TEST_F(Win32FileSystemTest, ListingNamesFilesButNotFolders) {
     putFile("Notes", "n");
     putFile("Hidden", "h", FILE_ATTRIBUTE_HIDDEN);

@@ -202,6 +202,128 @@ TEST_F(Win32FormTest, ClosedFormKeepsItsTextAndTellsNothing) {
     EXPECT_TRUE(events_.empty());
 }
 
+// A note removes itself from its own events: the window goes while its procedure is still
+// running, and nothing may touch it afterwards.
+TEST_F(Win32FormTest, FormClosesItselfFromInsideItsOwnEvents) {
+    enum class Route { EditMouseUp, EditKeyDown, EditKeyPress, PictureBoxMouseUp, LabelMouseUp, TimerTick };
+    const struct {
+        const char* name;
+        Route route;
+    } cases[] = {
+        {"mouse up in a text box", Route::EditMouseUp},   {"key down in a text box", Route::EditKeyDown},
+        {"character in a text box", Route::EditKeyPress}, {"mouse up on a picture box", Route::PictureBoxMouseUp},
+        {"mouse up on a label", Route::LabelMouseUp},     {"timer tick", Route::TimerTick},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto form = platform_.createForm("FrmNote", "Note");
+        form->setBounds({60, 60, 166, 127});
+        auto& text = form->add(ControlKind::TextBox, "NoteText", {5, 17, 156, 90});
+        auto& grip = form->add(ControlKind::PictureBox, "ButResize", {156, 117, 10, 10});
+        auto& title = form->add(ControlKind::Label, "LabelTit", {20, 0, 120, 15});
+        auto& timer = form->addTimer("Odpocet", 500);
+        text.setMultiLine(true);
+        text.setTooltip("text");
+        grip.setTooltip("grip");
+        title.setTooltip("title");
+        form->show();
+        platform_.doEvents();
+        text.setText("kept");
+        ASSERT_TRUE(text.setFocus());
+
+        Form& closing = *form;
+        int closes = 0;
+        auto closeIt = [&closing, &closes] {
+            ++closes;
+            closing.close();
+        };
+        int clicks = 0;
+        text.onClick = [&clicks] { ++clicks; };
+        text.onMouseUp = [&](const platform::MouseEvent&) { closeIt(); };
+        text.onKeyDown = [&](int, int) { closeIt(); };
+        text.onKeyPress = [&](int&) { closeIt(); };
+        grip.onMouseUp = [&](const platform::MouseEvent&) { closeIt(); };
+        title.onMouseUp = [&](const platform::MouseEvent&) { closeIt(); };
+        timer.onTick = closeIt;
+        timer.start();
+
+        HWND window = dynamic_cast<Win32FormPeer&>(form->peer()).window();
+        HWND edit = ChildWindowFromPointEx(window, POINT{10, 20}, CWP_ALL);
+        HWND box = ChildWindowFromPointEx(window, POINT{158, 119}, CWP_ALL);
+        ASSERT_NE(edit, window);
+        ASSERT_NE(box, window);
+        switch (c.route) {
+            case Route::EditMouseUp:
+                SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+                SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+                EXPECT_EQ(clicks, 0);  // the click belongs to a window that is gone
+                break;
+            case Route::EditKeyDown:
+                SendMessageA(edit, WM_KEYDOWN, VK_DELETE, 0);
+                break;
+            case Route::EditKeyPress:
+                SendMessageA(edit, WM_CHAR, 'x', 0);
+                break;
+            case Route::PictureBoxMouseUp:
+                SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+                SendMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+                break;
+            case Route::LabelMouseUp:
+                SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 5));
+                SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(30, 5));
+                break;
+            case Route::TimerTick:
+                SendMessageA(window, WM_TIMER, reinterpret_cast<WPARAM>(&timer), 0);
+                break;
+        }
+        EXPECT_EQ(closes, 1);
+        EXPECT_TRUE(form->closed());
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_FALSE(IsWindow(edit));
+        EXPECT_FALSE(IsWindow(box));
+        platform_.doEvents();  // whatever the closing left queued finds no window
+        // The closed form still answers the program, from what it kept.
+        EXPECT_EQ(text.text(), "kept");
+        text.setText("later");
+        EXPECT_EQ(text.text(), "later");
+        EXPECT_FALSE(text.setFocus());
+        text.setAlignment(platform::Align::Right);
+        EXPECT_EQ(closes, 1);
+    }
+}
+
+// Later elements lie above earlier ones, as the form's hit test has it: a note's grip covers the
+// corner of its text, and keeps covering it when the text box is remade for a new alignment.
+TEST_F(Win32FormTest, LaterElementsLieAboveEarlierOnesAndRestylingKeepsTheOrder) {
+    auto& text = form_->add(ControlKind::TextBox, "NoteText", {5, 17, 156, 105});
+    text.setMultiLine(true);
+    auto& grip = form_->add(ControlKind::PictureBox, "ButResize", {156, 117, 10, 10});
+    form_->add(ControlKind::CheckBox, "ChkTranslut", {164, 124, 30, 30});
+    auto classesTopToBottom = [this] {
+        std::vector<std::string> classes;
+        for (HWND w = GetWindow(formWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            char name[64] = {};
+            GetClassNameA(w, name, sizeof name);
+            classes.push_back(CharUpperA(name));
+        }
+        return classes;
+    };
+    auto classAt = [this](int x, int y) {
+        char name[64] = {};
+        GetClassNameA(ChildWindowFromPointEx(formWindow(), POINT{x, y}, CWP_ALL), name, sizeof name);
+        return std::string(CharUpperA(name));
+    };
+    const std::vector<std::string> expected{"BUTTON", "ORVANENOTESPICTUREBOX", "EDIT"};
+    EXPECT_EQ(classesTopToBottom(), expected);
+    EXPECT_EQ(classAt(158, 119), "ORVANENOTESPICTUREBOX");  // the grip over the text's corner
+
+    text.setAlignment(platform::Align::Right);  // a new edit window
+    grip.setVisible(false);
+    grip.setVisible(true);
+    EXPECT_EQ(classesTopToBottom(), expected);
+    EXPECT_EQ(classAt(158, 119), "ORVANENOTESPICTUREBOX");
+}
+
 TEST_F(Win32FormTest, EnabledTimerTicksInTheMessageLoop) {
     auto& timer = form_->addTimer("Odpocet", 10);
     int ticks = 0;
