@@ -29,7 +29,9 @@ struct KeyCase {
     platform::ColorRef backColor;
 };
 
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << "key " << c.key << " shift " << c.shift; }
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << "key " << c.key << " shift " << c.shift;
+}
 
 // The first-run note: MS Sans Serif 8, centred, black on light yellow.
 const KeyCase kUnchanged{0, 0, "MS Sans Serif", 8, Align::Center, 0x000000, 0x94C2E3};

@@ -43,7 +43,9 @@ NoteFields With(std::function<void(NoteFields&)> change) {
     return fields;
 }
 
-void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class HeaderField : public ::testing::TestWithParam<FieldCase> {};
 

@@ -27,7 +27,9 @@ struct FileSystemKind {
     std::function<std::unique_ptr<Workspace>()> make;
 };
 
-inline void PrintTo(const FileSystemKind& kind, std::ostream* os) { *os << kind.name; }
+inline void PrintTo(const FileSystemKind& kind, std::ostream* os) {
+    *os << kind.name;
+}
 
 std::vector<FileSystemKind> FileSystemKinds();
 
