@@ -140,6 +140,9 @@ public:
     std::function<void(int& character)> onKeyPress;  // set the character to 0 to swallow it
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
+    // Text boxes: the user changed the text by any means (a key, paste, cut, undo); setText from
+    // the program does not fire it.
+    std::function<void()> onChange;
 
 private:
     void changed();
@@ -245,6 +248,9 @@ public:
     std::function<void()> onClick;
     std::function<void()> onResize;
     std::function<void()> onActivate;
+    // The user asked the window to close (Alt+F4, the taskbar). The form is never destroyed by
+    // the request: without a handler nothing happens; a handler hides or closes it itself.
+    std::function<void()> onCloseRequest;
 
     // Routing of mouse input in client coordinates, shared by both backends. A press captures
     // the element under the pointer (or the background) until the release.

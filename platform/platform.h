@@ -16,7 +16,9 @@ namespace platform {
 
 enum class MessageIcon { None, Question, Stop, Information };
 
+// A pop-up menu's item: tests and handlers pick items by name (`mBold`), the user by caption.
 struct MenuItem {
+    std::string name;
     std::string caption;  // "-" is a separator
 };
 

@@ -171,13 +171,16 @@ std::optional<std::string> HeadlessPlatform::inputBox(const std::string& prompt,
 }
 
 int HeadlessPlatform::popupMenu(const std::vector<MenuItem>& items, int x, int y) {
-    std::string captions;
-    for (const auto& item : items) captions += (captions.empty() ? "" : "|") + item.caption;
-    dialogs.push_back({DialogCall::Kind::Menu, "", captions, MessageIcon::None, x, y});
+    std::string names;
+    for (const auto& item : items) names += (names.empty() ? "" : "|") + item.name;
+    dialogs.push_back({DialogCall::Kind::Menu, "", names, MessageIcon::None, x, y});
     if (menuAnswers_.empty()) return -1;
-    const int index = menuAnswers_.front();
+    const std::string chosen = menuAnswers_.front();
     menuAnswers_.pop_front();
-    return index;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].name == chosen && items[i].caption != "-") return static_cast<int>(i);
+    }
+    return -1;
 }
 
 std::vector<Form*> HeadlessPlatform::forms() const {

@@ -47,7 +47,7 @@ public:
 struct DialogCall {
     enum class Kind { YesNo, Message, Input, Menu } kind;
     std::string title;
-    std::string text;  // message text or input prompt; menu captions joined with "|"
+    std::string text;  // message text or input prompt; menu item names joined with "|"
     MessageIcon icon = MessageIcon::None;
     int x = 0;
     int y = 0;
@@ -95,7 +95,7 @@ public:
     // No, an input box Cancel and a menu nothing.
     void answerYesNo(bool yes) { yesNoAnswers_.push_back(yes); }
     void answerInput(std::optional<std::string> text) { inputAnswers_.push_back(std::move(text)); }
-    void answerMenu(int index) { menuAnswers_.push_back(index); }
+    void answerMenu(std::string itemName) { menuAnswers_.push_back(std::move(itemName)); }
 
     // What the program did.
     std::vector<DialogCall> dialogs;
@@ -150,7 +150,7 @@ private:
     HeadlessTray tray_;
     std::deque<bool> yesNoAnswers_;
     std::deque<std::optional<std::string>> inputAnswers_;
-    std::deque<int> menuAnswers_;
+    std::deque<std::string> menuAnswers_;
     std::deque<std::function<void()>> pending_;
     std::vector<Form*> forms_;
     std::map<const Timer*, int> timerElapsed_;
