@@ -17,7 +17,8 @@ inline constexpr int kTrayLeftPress = 513;
 inline constexpr int kTrayLeftDoubleClick = 515;
 inline constexpr int kTrayRightPress = 516;
 
-// Title of the window that the icon activates.
+// Title of the program's hidden application window: the entry point hands it to the platform,
+// and the icon activates the program's windows by it.
 inline constexpr const char* kApplicationTitle = "Orvane-Notes";
 
 // The icon's two pictures, 16 x 16: 0 for an ordinary day, 1 when something is noted for today.

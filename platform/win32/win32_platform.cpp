@@ -69,7 +69,8 @@ Win32Platform::ComScope::~ComScope() {
     if (initialised) CoUninitialize();
 }
 
-Win32Platform::Win32Platform() : fonts_(ScreenPixelsPerInch(LOGPIXELSY)), tray_(ThisModule()) {
+Win32Platform::Win32Platform(const std::string& applicationTitle)
+    : fonts_(ScreenPixelsPerInch(LOGPIXELSY)), tray_(ThisModule()) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_WIN95_CLASSES;
@@ -85,8 +86,8 @@ Win32Platform::Win32Platform() : fonts_(ScreenPixelsPerInch(LOGPIXELSY)), tray_(
     RegisterClassExA(&application);
     // Like a classic program's hidden main window: it carries the program's title, so that
     // activating that title brings the program's windows forward.
-    applicationWindow_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kApplicationClass, kApplicationTitle, WS_POPUP, 0, 0, 0,
-                                             0, nullptr, nullptr, ThisModule(), nullptr));
+    applicationWindow_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kApplicationClass, applicationTitle.c_str(), WS_POPUP, 0,
+                                             0, 0, 0, nullptr, nullptr, ThisModule(), nullptr));
     if (applicationWindow_) {
         SetWindowLongPtrA(applicationWindow_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }

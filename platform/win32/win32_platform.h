@@ -19,12 +19,11 @@ namespace platform::win32 {
 
 class Win32FormPeer;
 
-// The title of the program's hidden application window, which other code activates by title.
-inline constexpr char kApplicationTitle[] = "Orvane-Notes";
-
 class Win32Platform : public Platform {
 public:
-    Win32Platform();
+    // `applicationTitle` is the title of the program's hidden application window, by which the
+    // program's windows are activated.
+    explicit Win32Platform(const std::string& applicationTitle);
     ~Win32Platform() override;
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;

@@ -45,7 +45,8 @@ protected:
         return text;
     }
 
-    Win32Platform platform_;
+    static constexpr char kTitle[] = "Win32 form test";
+    Win32Platform platform_{kTitle};
     std::unique_ptr<Form> form_;
     std::vector<std::string> events_;
 };
@@ -344,7 +345,7 @@ TEST_F(Win32FormTest, EnabledTimerTicksInTheMessageLoop) {
 }
 
 TEST_F(Win32FormTest, ApplicationWindowIsFoundByItsTitle) {
-    EXPECT_TRUE(platform_.activateWindow(platform::win32::kApplicationTitle));
+    EXPECT_TRUE(platform_.activateWindow(kTitle));
     EXPECT_FALSE(platform_.activateWindow("No such window 7f3a"));
 }
 

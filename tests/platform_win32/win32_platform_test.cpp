@@ -6,11 +6,13 @@
 
 namespace {
 
+constexpr char kTitle[] = "Win32 platform test";
+
 TEST(Win32PlatformTest, ProgramFolderIsTheExecutablesFolder) {
     char module[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, module, MAX_PATH);
     const std::string path = module;
-    platform::win32::Win32Platform platform;
+    platform::win32::Win32Platform platform(kTitle);
     const std::string folder = platform.programFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_NE(folder.back(), '\\');
@@ -19,7 +21,7 @@ TEST(Win32PlatformTest, ProgramFolderIsTheExecutablesFolder) {
 }
 
 TEST(Win32PlatformTest, ScreenHasTwipsAndWorkAreas) {
-    platform::win32::Win32Platform platform;
+    platform::win32::Win32Platform platform(kTitle);
     const platform::ScreenInfo screen = platform.screen();
     HDC dc = GetDC(nullptr);
     const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
@@ -30,7 +32,7 @@ TEST(Win32PlatformTest, ScreenHasTwipsAndWorkAreas) {
 }
 
 TEST(Win32PlatformTest, ClockIsTheLocalTime) {
-    platform::win32::Win32Platform platform;
+    platform::win32::Win32Platform platform(kTitle);
     SYSTEMTIME before{};
     GetLocalTime(&before);
     const platform::DateTime now = platform.now();
@@ -42,7 +44,7 @@ TEST(Win32PlatformTest, ClockIsTheLocalTime) {
 }
 
 TEST(Win32PlatformTest, DesktopFolderHasNoTrailingBackslash) {
-    platform::win32::Win32Platform platform;
+    platform::win32::Win32Platform platform(kTitle);
     const std::string desktop = platform.specialFolder(0);
     ASSERT_FALSE(desktop.empty());
     EXPECT_NE(desktop.back(), '\\');
@@ -66,13 +68,19 @@ HWND OwnApplicationWindow() {
     return nullptr;
 }
 
-TEST(Win32PlatformTest, SessionEndIsReportedOnceAndEndsTheLoop) {
-    platform::win32::Win32Platform platform;
+TEST(Win32PlatformTest, ApplicationWindowCarriesTheTitleItWasGiven) {
+    platform::win32::Win32Platform platform(kTitle);
     HWND application = OwnApplicationWindow();
     if (!application) GTEST_SKIP() << "no display to make windows on";
     char title[64] = {};
     GetWindowTextA(application, title, sizeof title);
-    EXPECT_STREQ(title, "Orvane-Notes");
+    EXPECT_STREQ(title, kTitle);
+}
+
+TEST(Win32PlatformTest, SessionEndIsReportedOnceAndEndsTheLoop) {
+    platform::win32::Win32Platform platform(kTitle);
+    HWND application = OwnApplicationWindow();
+    if (!application) GTEST_SKIP() << "no display to make windows on";
     int ends = 0;
     platform.onSessionEnd = [&ends] { ++ends; };
 

@@ -3,10 +3,11 @@
 #include <windows.h>
 
 #include "app/startup.h"
+#include "app/tray_icon.h"
 #include "platform/win32/win32_platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    platform::win32::Win32Platform platform;
+    platform::win32::Win32Platform platform(app::kApplicationTitle);
     app::Module module(platform);
     if (!app::Main(module)) return 0;
     return platform.runMessageLoop();
