@@ -24,6 +24,20 @@ std::string Listed(const std::vector<std::string>& failures) {
     return list;
 }
 
+constexpr const char* kHelpPage = "\\Help\\_Help.htm";
+
+// A user who copied only the .exe gets told where the page belongs instead of seeing nothing.
+void OpenHelpPage(Module& module) {
+    const std::string page = module.Path(kHelpPage);
+    const auto entry = module.platform.files().entry(page);
+    if (entry == platform::EntryKind::File || entry == platform::EntryKind::HiddenFile) {
+        module.platform.shellOpen(page, module.platform.programFolder());
+        return;
+    }
+    module.platform.showMessage(kProductName, "The help page is missing. It belongs here:\r\n\r\n" + page,
+                                platform::MessageIcon::Information);
+}
+
 }  // namespace
 
 void FrmDiar::ConnectShell() {
@@ -37,9 +51,7 @@ void FrmDiar::ConnectShell() {
     ChkTranslut->onClick = [this] {
         if (ChkTranslut->value() == 0) module_.TranslucentCleared = true;
     };
-    ButHelp->onClick = [this] {
-        module_.platform.shellOpen(module_.Path("\\Help\\_Help.htm"), module_.platform.programFolder());
-    };
+    ButHelp->onClick = [this] { OpenHelpPage(module_); };
     OrvaneLogo->onClick = [this] { module_.platform.shellOpen(kMakerWebSite, module_.platform.programFolder()); };
 }
 

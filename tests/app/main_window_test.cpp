@@ -298,14 +298,37 @@ TEST_F(MainWindow, ClearingTranslucentIsRememberedForTheRun) {
 }
 
 TEST_F(MainWindow, HelpAndLogoOpenTheirDocuments) {
+    // Hidden or not, a page that is there is the browser's to open.
+    for (const bool hidden : {false, true}) {
+        platform.shellOpened.clear();
+        platform.memoryFiles().putFile(data("\\Help\\_Help.htm"), "<html></html>", hidden);
+        showWindow();
+        platform.click(*diar().ButHelp);
+        platform.click(*diar().OrvaneLogo);
+        ASSERT_EQ(platform.shellOpened.size(), 2u);
+        EXPECT_EQ(platform.shellOpened[0].target, data("\\Help\\_Help.htm"));
+        EXPECT_EQ(platform.shellOpened[0].workingFolder, kProgramFolder);
+        EXPECT_EQ(platform.shellOpened[1].target, app::kMakerWebSite);
+        EXPECT_TRUE(platform.dialogs.empty());
+    }
+}
+
+TEST_F(MainWindow, MissingHelpPageIsReportedWithWhereItBelongs) {
+    // Only the .exe was copied: the start made NotesDat, but nothing put the page into it. A
+    // folder of that name is no page either.
     showWindow();
-    platform.click(*diar().ButHelp);
-    platform.click(*diar().OrvaneLogo);
-    ASSERT_EQ(platform.shellOpened.size(), 2u);
-    EXPECT_EQ(platform.shellOpened[0].target, data("\\Help\\_Help.htm"));
-    EXPECT_EQ(platform.shellOpened[0].workingFolder, kProgramFolder);
-    EXPECT_EQ(platform.shellOpened[1].target, app::kMakerWebSite);
-    EXPECT_TRUE(platform.dialogs.empty());  // a missing page shows nothing
+    for (const bool folderInItsPlace : {false, true}) {
+        platform.dialogs.clear();
+        if (folderInItsPlace) platform.memoryFiles().putFolder(data("\\Help\\_Help.htm"));
+        platform.click(*diar().ButHelp);
+        EXPECT_TRUE(platform.shellOpened.empty());
+        ASSERT_EQ(platform.dialogs.size(), 1u);
+        EXPECT_EQ(platform.dialogs[0].kind, DialogCall::Kind::Message);
+        EXPECT_EQ(platform.dialogs[0].title, app::kProductName);
+        EXPECT_NE(platform.dialogs[0].text.find(data("\\Help\\_Help.htm")), std::string::npos)
+            << platform.dialogs[0].text;
+        EXPECT_TRUE(form().visible());
+    }
 }
 
 TEST_F(MainWindow, EveryPictureFitsItsElement) {
