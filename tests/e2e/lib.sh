@@ -13,7 +13,6 @@
 set -euo pipefail
 
 E2E_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-E2E_TEMPLATE="${XDG_CACHE_HOME:-$HOME/.cache}/orvane-notes/wine-prefix"
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -55,9 +54,11 @@ e2e_setup() {
     E2E_WORK="$(mktemp -d "${TMPDIR:-/tmp}/orvane-e2e.XXXXXX")"
     trap e2e_cleanup EXIT
     trap 'exit 143' TERM INT HUP  # so that a timed-out test still cleans up
-    "$E2E_ROOT/tools/wine-run" --prepare
+    # A copy of the tests' prefix, whatever prefix the caller's environment names.
+    local template
+    template="$(env -u WINEPREFIX "$E2E_ROOT/tools/wine-run" --prepare)"
     export WINEPREFIX="$E2E_WORK/prefix"
-    cp -a "$E2E_TEMPLATE" "$WINEPREFIX"
+    cp -a "$template" "$WINEPREFIX"
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     e2e_start_display
     E2E_PROGRAM="$WINEPREFIX/drive_c/Orvane Notes"
