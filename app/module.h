@@ -83,6 +83,9 @@ struct Module {
     // Alarms and messages.
     std::array<std::string, 32> DayAlarms{};     // 1..31
     std::array<std::string, 8> WeekdayAlarms{};  // 1..7
+    // The alarm sound switch as the alarm dialog's "Sound On" box shows it: 1 on, 0 off. The
+    // sound is on until the alarm file says otherwise.
+    int AlarmSound = 1;
     std::string MsgText;
     // The tray icon's tip: its visible text ends at the NUL (empty until today's entry is set).
     std::string TrayTip = std::string(1, '\0');
