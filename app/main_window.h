@@ -84,6 +84,13 @@ public:
     std::array<Control*, 32> DenSv{};
     std::array<Control*, 32> DenLine{};
     std::array<Control*, 32> Riadok{};
+    // The recurring-note editor, shared by all days and moved onto the day being edited.
+    Control* SviatkyEd = nullptr;
+
+    // The day whose line the open Format menu formats, and the day whose recurring note the
+    // editor shows.
+    int MenuDay = 0;
+    int NoteEditDay = 0;
 
 private:
     void BuildShell();
@@ -95,9 +102,17 @@ private:
     void PlaceOnScreen();
     void PaintMonthGrid(int month);
     void PaintDay(int day);
-    // Writes the text of a day line that loses the focus into its Diary cell.
-    void CommitDayLine(int day);
     void EmptyRow(int day);
+
+    // Day lines: keys, the commit when a line loses the focus, and the Format menu.
+    void DayLineKey(int day, int key, int shift);
+    void CommitDayLine(int day);
+    void MenuDniUp(int day, const platform::MouseEvent& e);
+    // Recurring notes: the editor, its keys and the commit when it loses the focus.
+    void BuildReminderEditor();
+    void DenSvUp(int day, const platform::MouseEvent& e);
+    void ReminderEditorKey(int& character);
+    void CommitReminderNote();
 
     // Background dragging.
     void BackgroundDown(const platform::MouseEvent& e);
@@ -113,6 +128,11 @@ private:
 
     Module& module_;
     std::unique_ptr<platform::Form> form_;
+    // What each day line and the note editor held when the program last filled them: a box that
+    // still holds it was not edited, and its stored text stays whole even when it is longer than
+    // the box can show.
+    std::array<std::string, 32> lineAsFilled_{};
+    std::string noteAsFilled_;
 };
 
 }  // namespace app

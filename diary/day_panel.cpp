@@ -56,13 +56,16 @@ void FrmDiar::BuildDayPanel() {
         DenLine[d] = &form_->add(ControlKind::TextBox, "DenLine", d, {75, top + 1, 417, 13});
         DenLine[d]->setBackColor(kLineBack);
         DenLine[d]->setMaxLength(256);
+        DenLine[d]->onKeyDown = [this, d](int key, int shift) { DayLineKey(d, key, shift); };
         DenLine[d]->onLostFocus = [this, d] { CommitDayLine(d); };
         Riadok[d] = &form_->add(ControlKind::Line, "Riadok", d, {});
         Riadok[d]->setLine(18, top + kRowHeight, 492, top + kRowHeight);
         Riadok[d]->setBorderColor(kSeparator);
         // Lies over the number and the weekday, so that it takes their mouse.
         MenuDni[d] = &form_->add(ControlKind::Image, "MenuDni", d, {18, top, 38, 16});
+        MenuDni[d]->onMouseUp = [this, d](const platform::MouseEvent& e) { MenuDniUp(d, e); };
     }
+    BuildReminderEditor();
 }
 
 void FrmDiar::ShowMonth() {
@@ -119,6 +122,7 @@ void FrmDiar::PaintDay(int d) {
     DenLine[d]->setBold(DiaryBold(cell));
     DenLine[d]->setForeColor(DiaryColor(cell));
     DenLine[d]->setText(DiaryText(cell));
+    lineAsFilled_[d] = DenLine[d]->text();
     DenLine[d]->setVisible(true);
 }
 

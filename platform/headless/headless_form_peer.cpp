@@ -69,6 +69,8 @@ void HeadlessFormPeer::insertTyped(Control& control, int character) {
         state.selLength = 0;
         return;
     }
+    // An edit box types no other control character: Ctrl with a letter inserts nothing.
+    if (character < ' ' && character != '\r' && character != '\n' && character != '\t') return;
     if ((character == '\r' || character == '\n') && !control.multiLine()) return;
     std::string typed = character == '\r' ? std::string("\r\n") : std::string(1, static_cast<char>(character));
     state.text.erase(start, length);

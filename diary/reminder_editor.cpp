@@ -1,0 +1,76 @@
+// The recurring-note editor SviatkyEd: a click on a day's marker opens it over that day's line;
+// Enter or leaving it writes the note into Reminders, Esc drops what was typed.
+#include "app/main_window.h"
+#include "app/settings.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kReminderLength = 256;
+
+platform::ColorRef Color(const char* text) {
+    return static_cast<platform::ColorRef>(ParseColor(text));
+}
+
+}  // namespace
+
+void FrmDiar::BuildReminderEditor() {
+    // As wide as the day lines and at their left edge; added after them so that it lies above.
+    const auto line = DenLine[1]->rect();
+    SviatkyEd =
+        &form_->add(platform::ControlKind::TextBox, "SviatkyEd", {line.x, DenSv[1]->rect().y, line.w, line.h + 2});
+    SviatkyEd->setMaxLength(kReminderLength);
+    SviatkyEd->setForeColor(Color("&H00000040"));
+    SviatkyEd->setBackColor(Color("&H00C0E0FF"));
+    SviatkyEd->setBold(true);
+    SviatkyEd->setVisible(false);
+    SviatkyEd->onKeyPress = [this](int& character) { ReminderEditorKey(character); };
+    SviatkyEd->onLostFocus = [this] { CommitReminderNote(); };
+    for (int d = 1; d <= 31; ++d) {
+        DenSv[d]->onMouseUp = [this, d](const platform::MouseEvent& e) { DenSvUp(d, e); };
+    }
+}
+
+void FrmDiar::DenSvUp(int day, const platform::MouseEvent& e) {
+    if (day > module_.DaysInMonth[static_cast<std::size_t>(module_.ShownMonth)] || e.button != platform::kLeftButton) {
+        return;
+    }
+    // The editor may be open for another day: what was typed there is kept before it moves.
+    if (SviatkyEd->visible()) CommitReminderNote();
+    NoteEditDay = day;
+    SviatkyEd->move(SviatkyEd->rect().x, DenSv[day]->rect().y);
+    SviatkyEd->setText(module_.Reminders(module_.ShownMonth, day));
+    noteAsFilled_ = SviatkyEd->text();
+    SviatkyEd->select(static_cast<int>(noteAsFilled_.size()), 0);
+    SviatkyEd->setVisible(true);
+    SviatkyEd->setFocus();
+}
+
+void FrmDiar::ReminderEditorKey(int& character) {
+    if (character == platform::kKeyEscape) {
+        SviatkyEd->setText(module_.Reminders(module_.ShownMonth, NoteEditDay));
+    } else if (character != platform::kKeyReturn) {
+        return;
+    }
+    character = 0;
+    CommitReminderNote();
+    ParkFocus();
+}
+
+void FrmDiar::CommitReminderNote() {
+    // Hiding the focused editor runs this once more as it loses the focus; that pass finds the
+    // note already stored.
+    SviatkyEd->setVisible(false);
+    std::string& note = module_.Reminders(module_.ShownMonth, NoteEditDay);
+    const std::string text = SviatkyEd->text();
+    if (text == noteAsFilled_ || text == note) return;
+    module_.RemindersDirty = true;
+    note = text;
+    noteAsFilled_ = text;
+    // Only this day's marker changes; the rest of the panel is not repainted.
+    DenSv[NoteEditDay]->setTooltip(text);
+    DenSv[NoteEditDay]->setPicture(text.empty() ? Focus->picture() : DenSv[0]->picture());
+}
+
+}  // namespace app
