@@ -74,6 +74,7 @@ TEST_F(FormatMenu, AColourWritesItsLetterAndTouchesNoOtherCodeCharacter) {
                    {"mCgreen", 'G', 0x00208000},
                    {"mCblue", 'B', 0x00A04000},
                    {"mCblack", '#', 0x00000000}};
+    // Black comes last: it writes "#", as on a line never coloured.
     for (const auto& colour : colours) {
         choose(5, colour.item);
         EXPECT_EQ(module->Diary(12, 5), std::string("#") + colour.letter + "123Lunch") << colour.item;
@@ -82,12 +83,6 @@ TEST_F(FormatMenu, AColourWritesItsLetterAndTouchesNoOtherCodeCharacter) {
     }
     EXPECT_FALSE(line(5).font().bold);
     EXPECT_TRUE(module->DiaryDirty);
-}
-
-TEST_F(FormatMenu, BlackReadsAsALineNeverColoured) {
-    choose(6, "mCred");
-    choose(6, "mCblack");
-    EXPECT_EQ(module->Diary(12, 6), "B####Meeting");
 }
 
 TEST_F(FormatMenu, ALineBeingTypedKeepsTheFocusAndCommitsWithTheNewCode) {
@@ -127,13 +122,6 @@ TEST_F(FormatMenu, AFormattedEmptyLineStoresOnlyItsCode) {
     // The text is as empty as it was, so the commit leaves the new code alone.
     EXPECT_EQ(module->Diary(12, 9), "#B###");
     EXPECT_FALSE(app::HasDiaryLine(module->Diary(12, 9)));
-}
-
-TEST_F(FormatMenu, TheChosenFormatReachesTheYearFile) {
-    choose(31, "mBold");
-    choose(31, "mCred");
-    platform.click(*diar().Minimalizator);
-    EXPECT_EQ(savedFile("\\Diary\\2026")[YearLine(12, 31)], "BR###New Year's Eve");
 }
 
 }  // namespace

@@ -13,6 +13,12 @@ protected:
 };
 
 TEST_F(ReminderEditor, OpensOverTheDaysLineWithItsNoteAndTheCaretAtTheEnd) {
+    EXPECT_FALSE(noteEditor().visible());
+    EXPECT_EQ(noteEditor().maxLength(), 256);
+    // Bold dark red on light peach.
+    EXPECT_TRUE(noteEditor().font().bold);
+    EXPECT_EQ(noteEditor().foreColor(), platform::rgb(0x40, 0, 0));
+    EXPECT_EQ(noteEditor().backColor(), platform::rgb(0xFF, 0xE0, 0xC0));
     open(24);
     ASSERT_TRUE(noteEditor().visible());
     EXPECT_TRUE(noteEditor().hasFocus());
@@ -23,14 +29,6 @@ TEST_F(ReminderEditor, OpensOverTheDaysLineWithItsNoteAndTheCaretAtTheEnd) {
     EXPECT_EQ(noteEditor().text(), "Christmas Eve");
     EXPECT_EQ(noteEditor().selectionStart(), static_cast<int>(std::string("Christmas Eve").size()));
     EXPECT_EQ(noteEditor().selectionLength(), 0);
-}
-
-TEST_F(ReminderEditor, LooksLikeANoteAndTakes256Characters) {
-    EXPECT_FALSE(noteEditor().visible());
-    EXPECT_EQ(noteEditor().maxLength(), 256);
-    EXPECT_EQ(noteEditor().foreColor(), 0x00000040u);
-    EXPECT_EQ(noteEditor().backColor(), 0x00C0E0FFu);
-    EXPECT_TRUE(noteEditor().font().bold);
 }
 
 TEST_F(ReminderEditor, OpensOnlyWithTheLeftButtonWithinTheMonth) {
@@ -86,14 +84,6 @@ TEST_F(ReminderEditor, LeavingWithTheTextUnchangedLeavesTheTableClean) {
     EXPECT_FALSE(module->RemindersDirty);
 }
 
-TEST_F(ReminderEditor, LeavingForADayLineCommitsTheNote) {
-    open(2);
-    platform.type(noteEditor(), "Birthday");
-    platform.focus(line(2));
-    EXPECT_FALSE(noteEditor().visible());
-    EXPECT_EQ(module->Reminders(12, 2), "Birthday");
-}
-
 TEST_F(ReminderEditor, AnotherDaysMarkerKeepsWhatWasTypedBeforeTheEditorMoves) {
     open(2);
     platform.type(noteEditor(), "Birthday");
@@ -106,10 +96,11 @@ TEST_F(ReminderEditor, AnotherDaysMarkerKeepsWhatWasTypedBeforeTheEditorMoves) {
     EXPECT_EQ(noteEditor().text(), "Christmas Eve");
 }
 
-TEST_F(ReminderEditor, ANoteReachesTheReminderFileWhenTheWindowHides) {
+TEST_F(ReminderEditor, LeavingForADayLineCommitsTheNoteThatHidingSaves) {
     open(31);
     platform.type(noteEditor(), "Fireworks");
-    enter();
+    platform.focus(line(2));
+    EXPECT_FALSE(noteEditor().visible());
     platform.click(*diar().Minimalizator);
     const auto lines = savedFile("\\Reminder");
     ASSERT_EQ(lines.size(), 366u);
