@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Editing in the calendar window: the Format menu over a day's number makes a line bold and red,
-# and a click on a day's marker opens the recurring-note editor; hiding the window writes both
-# to their files.
+# Editing in the calendar window: the Format menu over a day's number makes a line bold and red
+# and colours a line while it is being typed, and a click on a day's marker opens the
+# recurring-note editor; hiding the window writes the lines and the note to their files.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 
@@ -48,23 +48,34 @@ e2e_wait_until 5 marker_pixel || e2e_fail "the marker did not appear after Enter
 
 # ---- the Format menu --------------------------------------------------------------------------
 
-# Each choice: a right click on the 5th's number, then the keys that reach an item (the
+# Each choice: a right click on day $1's number, then the keys that reach an item (the
 # separator is skipped).
-format_day5() {
-    xdotool mousemove $((X + 28)) $((Y + $(row_top 5) + 8)) click 3
+format_day() {
+    local day="$1"
+    shift
+    xdotool mousemove $((X + 28)) $((Y + $(row_top "$day") + 8)) click 3
     sleep 0.7
     xdotool key "$@" Return
     sleep 0.5
 }
-format_day5 Down              # Bold
-format_day5 Down Down Down    # Red
+format_day 5 Down           # Bold
+format_day 5 Down Down Down # Red
 
-# ---- hiding writes both -----------------------------------------------------------------------
+# A line being typed in keeps the focus while the menu formats it.
+xdotool mousemove $((X + 200)) $((Y + $(row_top 8) + 7)) click 1
+sleep 0.3
+xdotool type --delay 30 "Tea"
+format_day 8 Down Down Down Down Down # Green
+xdotool type --delay 30 " at five"
+
+# ---- hiding writes the lines and the note -----------------------------------------------------
 
 xdotool mousemove $((X + 740)) $((Y + 18)) click 1
 e2e_wait_until 10 hidden || e2e_fail "the hide button did not hide the window"
 diary_line="$(sed -n "$(((month - 1) * 31 + 5))p" "$E2E_DATA/Diary/$year" | tr -d '\r')"
 [[ "$diary_line" == "BR###Buy milk" ]] || e2e_fail "the formatted line is stored as '$diary_line'"
+typed_line="$(sed -n "$(((month - 1) * 31 + 8))p" "$E2E_DATA/Diary/$year" | tr -d '\r')"
+[[ "$typed_line" == "#G###Tea at five" ]] || e2e_fail "the line formatted while typed is stored as '$typed_line'"
 note="$(sed -n "$(recurring_line "$month" 6)p" "$E2E_DATA/Reminder" | tr -d '\r')"
 [[ "$note" == "Call Mum [18:00]" ]] || e2e_fail "the recurring note is stored as '$note'"
 [[ "$(wc -l <"$E2E_DATA/Reminder")" == 366 ]] || e2e_fail "Reminder does not have 366 lines"
