@@ -28,7 +28,9 @@ e2e_wait_until 60 notes_window_exists || e2e_fail "the stored note did not open"
 e2e_tray_click 3
 e2e_wait_until 20 main_window || e2e_fail "a right press on the tray icon did not show the calendar window"
 eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+sleep 1  # let the window settle: shown, activated, painted
 xdotool mousemove $((X + 200)) $((Y + 74)) click 1  # the line of the 2nd
+sleep 0.5
 xdotool type --delay 40 "Typed before Alt+F4"
 xdotool key alt+F4
 e2e_wait_until 10 hidden || e2e_fail "Alt+F4 did not hide the calendar window"
@@ -45,6 +47,7 @@ e2e_wait_until 10 hidden || e2e_fail "the hide image did not hide the calendar w
 
 note="$(notes_windows | head -n 1)"
 xdotool mousemove $((300 + 200)) $((200 + 22)) click 1  # right of the text's only line: its end
+sleep 0.5
 xdotool type --delay 40 "!"
 xdotool key alt+F4
 # At once, not after the autosave delay of about 5 s.

@@ -22,8 +22,12 @@ menu() {
     xdotool key "$1"
     sleep 0.5
 }
-caret_at_end() { xdotool mousemove $((300 + 200)) $((200 + 22)) click 1; }
+caret_at_end() {
+    xdotool mousemove $((300 + 200)) $((200 + 22)) click 1
+    sleep 0.3
+}
 
+sleep 1  # let the note settle
 caret_at_end
 menu a  # Select All
 menu c  # Copy
