@@ -56,6 +56,7 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM into) noexcep
         reinterpret_cast<std::vector<Rect>*>(into)->push_back(
             Rect{work.left, work.top, work.right - work.left, work.bottom - work.top});
     } catch (...) {
+        ReportFailure("a monitor could not be listed");
         return FALSE;
     }
     return TRUE;
@@ -293,6 +294,7 @@ private:
         try {
             scope->disabled_.push_back(window);
         } catch (...) {
+            ReportFailure("a window could not be disabled for a message box");
             return FALSE;
         }
         EnableWindow(window, FALSE);

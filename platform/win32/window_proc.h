@@ -45,6 +45,7 @@ LRESULT Guarded(const char* where, UINT message, Handler&& handler, Fallback&& f
     try {
         return std::forward<Fallback>(fallback)();
     } catch (...) {
+        ReportFailure(std::string(where) + ": the fallback failed too");
         return 0;
     }
 }
