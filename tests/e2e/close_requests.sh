@@ -50,6 +50,7 @@ e2e_wait_until 10 diary_line_is 2 "#####Typed before Alt+F4" ||
 e2e_tray_click 3
 e2e_wait_until 20 main_window || e2e_fail "the calendar window did not come back after Alt+F4"
 eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+sleep 1  # let the window settle
 xdotool mousemove $((X + 740)) $((Y + 18)) click 1  # hide it again, with its hide image
 e2e_wait_until 10 hidden || e2e_fail "the hide image did not hide the calendar window after Alt+F4"
 
@@ -69,6 +70,7 @@ notes_window_exists || e2e_fail "Alt+F4 closed the note"
 # Ending the program now (Shift on the hide image) keeps the note's text.
 show_calendar || e2e_fail "the calendar window did not come back"
 eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+sleep 1  # let the window settle
 xdotool mousemove $((X + 740)) $((Y + 18)) keydown shift click 1 keyup shift
 e2e_wait_exit "$E2E_PID" 20 || e2e_fail "Shift on the hide image did not end the program"
 notes_record_is 12 "${stored}!" || e2e_fail "after the end the note's record is '$(notes_record 12)'"

@@ -52,6 +52,7 @@ for try in 1 2 3; do
 done
 ((shown)) || e2e_fail "a right press on the tray icon did not show the calendar window"
 eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+sleep 1  # let the window settle
 xdotool mousemove $((X + 740)) $((Y + 18)) keydown shift click 1 keyup shift
 e2e_wait_exit "$E2E_PID" 20 || e2e_fail "Shift on the hide image did not end the program"
 notes_record_is 12 "${stored}Paste mePaste me" || e2e_fail "after the end the note's record is '$(notes_record 12)'"
