@@ -48,6 +48,8 @@ void FrmDiar::ConnectShell() {
 
     Exitor->onMouseUp = [this](const MouseEvent& e) { ExitorUp(e); };
     Minimalizator->onMouseUp = [this](const MouseEvent& e) { MinimalizatorUp(e); };
+    // Alt+F4: the hide image without a modifier (save, then hide); the window is never unloaded.
+    form_->onCloseRequest = [this] { MinimalizatorUp(MouseEvent{platform::kLeftButton, 0, 0, 0}); };
     ChkTranslut->onClick = [this] {
         if (ChkTranslut->value() == 0) module_.TranslucentCleared = true;
     };

@@ -67,6 +67,7 @@ bool FrmNote::FormatKey(int key, int shift) {
 }
 
 void FrmNote::NoteTextKeyDown(int key, int shift) {
+    if (TabKey(key, shift)) return;
     if (key != platform::kKeyEscape) {
         FormatKey(key, shift);
         StartCountdown();
@@ -95,7 +96,9 @@ void FrmNote::NoteTextKeyDown(int key, int shift) {
 void FrmNote::NoteTextKeyPress(int& character) {
     constexpr int kCtrlA = 1;
     constexpr int kCtrlB = 2;
-    if (character == kCtrlA) {
+    if (character == '\t') {
+        character = 0;  // Tab moves the focus (see TabKey) and types nothing
+    } else if (character == kCtrlA) {
         character = 0;
         NoteText->select(0, static_cast<int>(NoteText->text().size()));
     } else if (character == kCtrlB) {
@@ -104,7 +107,16 @@ void FrmNote::NoteTextKeyPress(int& character) {
     }
 }
 
+// Tab and Shift+Tab move the focus between the text and the grip, the note's only elements that
+// take it.
+bool FrmNote::TabKey(int key, int shift) {
+    if (key != platform::kKeyTab || (shift & (kCtrl | kAlt)) != 0) return false;
+    form_->focusNext((shift & kShift) != 0);
+    return true;
+}
+
 void FrmNote::ButResizeKeyDown(int key, int shift) {
+    if (TabKey(key, shift)) return;
     if (key == platform::kKeyB && shift == kCtrl) {
         SwitchBold();
     } else if (key == platform::kKeyF1) {

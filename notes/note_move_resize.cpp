@@ -77,6 +77,8 @@ void FrmNote::GripMouseUp() {
     NoteText->resize(std::max(window.w - 9, 0), std::max(window.h - 21, 0));
     ButResize->setVisible(true);
     NoteText->setVisible(true);
+    // The grip was clicked: it has the focus again (hidden, it had to give it up to the window).
+    ButResize->setFocus();
     NoteHeight->setCaption(std::to_string(window.h));
     NoteSave();
 }

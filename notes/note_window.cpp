@@ -126,6 +126,10 @@ void FrmNote::ConnectEvents() {
 
     NoteText->onKeyDown = [this](int key, int shift) { NoteTextKeyDown(key, shift); };
     NoteText->onKeyPress = [this](int& character) { NoteTextKeyPress(character); };
+    // A change by any means (the box's own menu too) starts the countdown, as a key does.
+    NoteText->onChange = [this] { StartCountdown(); };
+    // Alt+F4 loses nothing: the note is saved now and stays open.
+    form_->onCloseRequest = [this] { NoteSave(); };
 }
 
 int FrmNote::RecordNumber() const {

@@ -84,6 +84,7 @@ private:
     void NoteTextKeyPress(int& character);
     void ButResizeKeyDown(int key, int shift);
     bool FormatKey(int key, int shift);
+    bool TabKey(int key, int shift);
     std::string AskFileName();
     void AppendHelp();
 

@@ -301,11 +301,44 @@ void Form::dispatchMouse(Control* target, const std::function<void(const MouseEv
     if (formHandler) formHandler(e);
 }
 
+// Every backend comes here: the form alone decides what a press, a release and a double click
+// mean, for windowless and windowed controls alike (see the conventions in form.h).
 void Form::deliverMouseDown(int button, int shift, int x, int y) {
-    Control* target = hitTest(x, y);
+    pressOn(hitTest(x, y), button, shift, x, y);
+}
+void Form::deliverMouseMove(int buttons, int shift, int x, int y) {
+    moveOn(hitTest(x, y), buttons, shift, x, y);
+}
+void Form::deliverMouseUp(int button, int shift, int x, int y) {
+    releaseOn(hitTest(x, y), button, shift, x, y);
+}
+void Form::deliverDblClick(int button, int shift, int x, int y) {
+    doubleClickOn(hitTest(x, y), button, shift, x, y);
+}
+
+void Form::deliverMouseDown(Control& on, int button, int shift, int x, int y) {
+    pressOn(&on, button, shift, on.rect().x + x, on.rect().y + y);
+}
+void Form::deliverMouseMove(Control& on, int buttons, int shift, int x, int y) {
+    moveOn(&on, buttons, shift, on.rect().x + x, on.rect().y + y);
+}
+void Form::deliverMouseUp(Control& on, int button, int shift, int x, int y) {
+    releaseOn(&on, button, shift, on.rect().x + x, on.rect().y + y);
+}
+void Form::deliverDblClick(Control& on, int button, int shift, int x, int y) {
+    doubleClickOn(&on, button, shift, on.rect().x + x, on.rect().y + y);
+}
+
+void Form::pressOn(Control* target, int button, int shift, int x, int y) {
     captured_ = target;
     backgroundCaptured_ = target == nullptr;
     pressedOn_ = target;
+    backgroundPressed_ = target == nullptr;
+    if (target && target->windowed()) {
+        // The element takes the focus before its press runs, as a click into a box always does.
+        target->setFocus();
+        if (closed_) return;  // a focus handler closed the form
+    }
     if (target) {
         dispatchMouse(target, target->onMouseDown, button, shift, x, y);
     } else {
@@ -313,9 +346,9 @@ void Form::deliverMouseDown(int button, int shift, int x, int y) {
     }
 }
 
-void Form::deliverMouseMove(int buttons, int shift, int x, int y) {
-    Control* target = buttons != 0 ? captured_ : hitTest(x, y);
-    if (buttons != 0 && !captured_ && !backgroundCaptured_) target = hitTest(x, y);
+void Form::moveOn(Control* over, int buttons, int shift, int x, int y) {
+    Control* target = over;
+    if (buttons != 0 && (captured_ || backgroundCaptured_)) target = captured_;
     if (target) {
         dispatchMouse(target, target->onMouseMove, buttons, shift, x, y);
     } else {
@@ -323,33 +356,84 @@ void Form::deliverMouseMove(int buttons, int shift, int x, int y) {
     }
 }
 
-void Form::deliverMouseUp(int button, int shift, int x, int y) {
-    Control* target = (captured_ || backgroundCaptured_) ? captured_ : hitTest(x, y);
+void Form::releaseOn(Control* over, int button, int shift, int x, int y) {
+    const bool held = captured_ || backgroundCaptured_;
+    Control* target = held ? captured_ : over;
+    Control* pressed = pressedOn_;
+    const bool backgroundPressed = backgroundPressed_;
     captured_ = nullptr;
     backgroundCaptured_ = false;
+    pressedOn_ = nullptr;
+    backgroundPressed_ = false;
     if (target) {
         dispatchMouse(target, target->onMouseUp, button, shift, x, y);
         // A release that closed the window (a note removing itself) ends the event there.
-        if (!closed_ && target == pressedOn_ && target->rect().contains(x, y) &&
-            target->kind() != ControlKind::CheckBox && target->onClick) {
-            target->onClick();
-        }
+        const bool clicked = target == pressed && target->rect().contains(x, y) &&
+                             (target->kind() != ControlKind::CheckBox || button == kLeftButton);
+        if (!closed_ && clicked) click(*target);
     } else {
         dispatchMouse(nullptr, onMouseUp, button, shift, x, y);
-        if (onClick) onClick();
+        if (!closed_ && backgroundPressed && onClick) onClick();
     }
-    pressedOn_ = nullptr;
 }
 
-void Form::deliverDblClick(int button, int shift, int x, int y) {
-    // The second press of a double click: its release follows as an ordinary mouse-up.
-    Control* target = hitTest(x, y);
+void Form::doubleClickOn(Control* target, int button, int shift, int x, int y) {
+    // A check box has no double click: its second press is a press.
+    if (target && target->kind() == ControlKind::CheckBox) {
+        pressOn(target, button, shift, x, y);
+        return;
+    }
+    // The second press of a double click: its release follows as a mouse-up without a click.
     captured_ = target;
     backgroundCaptured_ = target == nullptr;
     pressedOn_ = nullptr;
-    (void)button;
-    (void)shift;
+    backgroundPressed_ = false;
+    if (target && target->windowed()) {
+        target->setFocus();
+        if (closed_) return;
+    }
     if (target && target->onDblClick) target->onDblClick();
+}
+
+void Form::click(Control& control) {
+    if (control.kind() == ControlKind::CheckBox) {
+        control.setValue(control.value() == 1 ? 0 : 1);  // fires its onClick
+    } else if (control.onClick) {
+        control.onClick();
+    }
+}
+
+void Form::deliverKeyboardClick(Control& control) {
+    if (!closed_) click(control);
+}
+
+void Form::deliverTextChange(Control& control) {
+    if (closed_ || control.kind() != ControlKind::TextBox || !control.onChange) return;
+    auto change = control.onChange;  // the handler may replace itself
+    change();
+}
+
+void Form::deliverCloseRequest() {
+    if (closed_ || !onCloseRequest) return;
+    auto request = onCloseRequest;
+    request();
+}
+
+bool Form::focusNext(bool backwards) {
+    std::vector<Control*> order;
+    for (const auto& control : controls_) {
+        if (control->windowed() && control->visible()) order.push_back(control.get());
+    }
+    if (order.empty()) return false;
+    const auto count = static_cast<int>(order.size());
+    const auto at = std::find(order.begin(), order.end(), focused_);
+    int from = at == order.end() ? (backwards ? 0 : -1) : static_cast<int>(at - order.begin());
+    for (int step = 1; step <= count; ++step) {
+        const int i = ((from + (backwards ? -step : step)) % count + count) % count;
+        if (order[static_cast<std::size_t>(i)] == focused_) return false;
+        if (order[static_cast<std::size_t>(i)]->setFocus()) return true;
+    }
+    return false;
 }
 
 void Form::focusMoved(Control* to) {

@@ -5,6 +5,29 @@
 // Text boxes, picture boxes and check boxes are windowed: the backend gives each a window of its
 // own, which owns the text and the keyboard focus. Every property lives here; the backend is told
 // of each change through FormPeer and only asks back what the user can change (text, focus).
+//
+// One input path: a backend only translates what the system reports (a press, a release, a
+// double click, a typed change, a close request) into a `deliver...` call of the form; the form
+// alone decides what that means for every kind of control, so a headless test of a click, a
+// double click or a drag shows what the real program does.
+//
+// Handler conventions:
+// - A handler may change, hide, show or close its own form, and move the focus. Closing is the
+//   last thing it does with the form's controls: after `close()` the form fires nothing more for
+//   the event that is running (no click after a mouse-up that closed it). A form is never
+//   destroyed (deleted) from inside one of its own handlers.
+// - A press gives a windowed control the keyboard focus before its `onMouseDown` runs. A release
+//   fires `onMouseUp`, then `onClick` when the press and the release were on the same element and
+//   the pointer is still on it; a check box's click changes its value first (`setValue` fires its
+//   `onClick`). A double click is press, release (a click), then `onDblClick` on the second press,
+//   and its release is only a mouse-up: it fires no second click. A check box has no double click:
+//   the second press is a press, and it switches again.
+// - The focus leaving a control (`onLostFocus`) is where an edit commits: hiding the focused
+//   control, hiding or closing its form, and any press elsewhere move the focus and so commit.
+// - `onChange` reports a change of a text box's text by the user, by any means; `setText` by the
+//   program fires nothing.
+// - A close request from the system (Alt+F4) goes to `onCloseRequest`; the form is never destroyed
+//   by it, and without a handler nothing happens.
 #pragma once
 
 #include <functional>
@@ -252,20 +275,40 @@ public:
     // the request: without a handler nothing happens; a handler hides or closes it itself.
     std::function<void()> onCloseRequest;
 
-    // Routing of mouse input in client coordinates, shared by both backends. A press captures
-    // the element under the pointer (or the background) until the release.
+    // Routing of mouse input, shared by both backends. Without a control: a message of the form's
+    // own window, in client coordinates; the element under the pointer is hit-tested. With a
+    // control: a message of that windowed control's own window, in coordinates relative to it. A
+    // press captures its element (or the background) until the release.
     Control* hitTest(int x, int y) const;
     void deliverMouseDown(int button, int shift, int x, int y);
     void deliverMouseMove(int buttons, int shift, int x, int y);
     void deliverMouseUp(int button, int shift, int x, int y);
     void deliverDblClick(int button, int shift, int x, int y);
+    void deliverMouseDown(Control& on, int button, int shift, int x, int y);
+    void deliverMouseMove(Control& on, int buttons, int shift, int x, int y);
+    void deliverMouseUp(Control& on, int button, int shift, int x, int y);
+    void deliverDblClick(Control& on, int button, int shift, int x, int y);
+    // A click without the mouse: the space bar on a check box.
+    void deliverKeyboardClick(Control& control);
+    // The user changed a text box's text (a key, paste, cut, undo...).
+    void deliverTextChange(Control& control);
+    // The user asked the window to close (Alt+F4, the taskbar, the system menu).
+    void deliverCloseRequest();
 
     // Focus bookkeeping, called by the backends when the focus really moves.
     void focusMoved(Control* to);
+    // Moves the focus to the next (or previous) visible windowed control in element order, from
+    // the focused one, wrapping around: the tab order. False when no other control takes it.
+    bool focusNext(bool backwards = false);
 
 private:
     void dispatchMouse(Control* target, const std::function<void(const MouseEvent&)>& formHandler, int button,
                        int shift, int x, int y);
+    void pressOn(Control* target, int button, int shift, int x, int y);
+    void moveOn(Control* overTarget, int buttons, int shift, int x, int y);
+    void releaseOn(Control* overTarget, int button, int shift, int x, int y);
+    void doubleClickOn(Control* target, int button, int shift, int x, int y);
+    void click(Control& control);
 
     std::string name_;
     std::string title_;
@@ -282,7 +325,8 @@ private:
     Control* focused_ = nullptr;
     Control* captured_ = nullptr;
     bool backgroundCaptured_ = false;
-    Control* pressedOn_ = nullptr;
+    Control* pressedOn_ = nullptr;    // the element pressed, until the release: its click
+    bool backgroundPressed_ = false;  // the background pressed, until the release: its click
 };
 
 }  // namespace platform

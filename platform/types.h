@@ -47,6 +47,7 @@ enum ModifierKey : int { kShift = 1, kCtrl = 2, kAlt = 4 };
 // Key codes are the Windows virtual-key codes.
 enum KeyCode : int {
     kKeyBack = 0x08,
+    kKeyTab = 0x09,
     kKeyReturn = 0x0D,
     kKeyEscape = 0x1B,
     kKeyUp = 0x26,

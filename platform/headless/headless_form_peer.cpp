@@ -55,7 +55,7 @@ void HeadlessFormPeer::timerChanged(Timer& timer) {
     platform_.timerElapsed_[&timer] = 0;
 }
 
-void HeadlessFormPeer::insertTyped(Control& control, int character) {
+bool HeadlessFormPeer::insertTyped(Control& control, int character) {
     auto& state = texts_[&control];
     auto start = static_cast<std::size_t>(state.selStart);
     auto length = static_cast<std::size_t>(state.selLength);
@@ -64,24 +64,44 @@ void HeadlessFormPeer::insertTyped(Control& control, int character) {
             --start;
             length = 1;
         }
+        if (length == 0) return false;
         state.text.erase(start, length);
         state.selStart = static_cast<int>(start);
         state.selLength = 0;
-        return;
+        return true;
     }
-    // An edit box types no other control character: Ctrl with a letter inserts nothing.
-    if (character < ' ' && character != '\r' && character != '\n' && character != '\t') return;
-    if ((character == '\r' || character == '\n') && !control.multiLine()) return;
+    if ((character == '\r' || character == '\n') && !control.multiLine()) return false;
+    if (character == '\t' && !control.multiLine()) return false;
+    const bool printable =
+        (character >= 0x20 && character != 0x7F) || character == '\r' || character == '\n' || character == '\t';
+    if (!printable) return false;
     std::string typed = character == '\r' ? std::string("\r\n") : std::string(1, static_cast<char>(character));
-    state.text.erase(start, length);
     const auto limit = control.maxLength() > 0 ? static_cast<std::size_t>(control.maxLength()) : std::size_t{65535};
-    if (state.text.size() + typed.size() > limit) {
+    if (state.text.size() - length + typed.size() > limit) {
+        state.text.erase(start, length);
         state.selLength = 0;
-        return;
+        return length > 0;
     }
+    state.text.erase(start, length);
     state.text.insert(start, typed);
     state.selStart = static_cast<int>(start + typed.size());
     state.selLength = 0;
+    return true;
+}
+
+bool HeadlessFormPeer::replaceSelection(Control& control, const std::string& text) {
+    auto& state = texts_[&control];
+    const auto start = static_cast<std::size_t>(state.selStart);
+    const auto length = static_cast<std::size_t>(state.selLength);
+    std::string inserted = text;
+    const auto limit = control.maxLength() > 0 ? static_cast<std::size_t>(control.maxLength()) : std::size_t{65535};
+    const std::size_t room = limit > state.text.size() - length ? limit - (state.text.size() - length) : 0;
+    if (inserted.size() > room) inserted.resize(room);
+    if (length == 0 && inserted.empty()) return false;
+    state.text.replace(start, length, inserted);
+    state.selStart = static_cast<int>(start + inserted.size());
+    state.selLength = 0;
+    return true;
 }
 
 }  // namespace platform::headless

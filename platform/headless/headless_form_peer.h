@@ -31,8 +31,13 @@ public:
     bool setFocus(Control& control) override;
     void timerChanged(Timer& timer) override;
 
-    // Types a character at the caret as a text box does (Backspace deletes before it).
-    void insertTyped(Control& control, int character);
+    // Types a character at the caret as a text box does (Backspace deletes before it; control
+    // characters other than Return and, in a multi-line box, Tab type nothing). True when the
+    // text changed.
+    bool insertTyped(Control& control, int character);
+    // Puts text in place of the selection, as a paste (or, with "", a cut) does. True when the
+    // text changed.
+    bool replaceSelection(Control& control, const std::string& text);
 
     int frontRequests = 0;
 

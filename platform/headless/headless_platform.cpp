@@ -41,7 +41,7 @@ int CharacterOfKey(int key, int shift) {
     }
     if (key >= 'A' && key <= 'Z') return (shift & kShift) ? key : key + ('a' - 'A');
     if (key >= '0' && key <= '9' && !(shift & kShift)) return key;
-    if (key == ' ' || key == kKeyBack || key == kKeyReturn || key == kKeyEscape) return key;
+    if (key == ' ' || key == kKeyBack || key == kKeyTab || key == kKeyReturn || key == kKeyEscape) return key;
     return 0;
 }
 
@@ -194,53 +194,54 @@ Form* HeadlessPlatform::findForm(const std::string& name) const {
     return nullptr;
 }
 
+// The input below only translates, as the Win32 backend does: the form decides what a press,
+// a release or a double click means. A windowed control gets the message itself, in its own
+// coordinates; a windowless one through its form's client area.
 void HeadlessPlatform::press(Control& control, int button, int shift, int x, int y) {
     Form& form = control.form();
     if (control.windowed()) {
-        if (control.kind() != ControlKind::CheckBox) control.setFocus();
-        if (control.onMouseDown) control.onMouseDown({button, shift, x, y});
-        return;
+        form.deliverMouseDown(control, button, shift, x, y);
+    } else {
+        form.deliverMouseDown(button, shift, control.rect().x + x, control.rect().y + y);
     }
-    form.deliverMouseDown(button, shift, control.rect().x + x, control.rect().y + y);
 }
 
 void HeadlessPlatform::moveMouse(Control& control, int buttons, int shift, int x, int y) {
+    Form& form = control.form();
     if (control.windowed()) {
-        if (control.onMouseMove) control.onMouseMove({buttons, shift, x, y});
-        return;
+        form.deliverMouseMove(control, buttons, shift, x, y);
+    } else {
+        form.deliverMouseMove(buttons, shift, control.rect().x + x, control.rect().y + y);
     }
-    control.form().deliverMouseMove(buttons, shift, control.rect().x + x, control.rect().y + y);
 }
 
 void HeadlessPlatform::release(Control& control, int button, int shift, int x, int y) {
+    Form& form = control.form();
     if (control.windowed()) {
-        if (control.onMouseUp) control.onMouseUp({button, shift, x, y});
-        if (control.kind() == ControlKind::CheckBox && button == kLeftButton) {
-            control.setValue(control.value() == 0 ? 1 : 0);
-        } else if (control.onClick && control.kind() != ControlKind::CheckBox) {
-            control.onClick();
-        }
-        return;
+        form.deliverMouseUp(control, button, shift, x, y);
+    } else {
+        form.deliverMouseUp(button, shift, control.rect().x + x, control.rect().y + y);
     }
-    control.form().deliverMouseUp(button, shift, control.rect().x + x, control.rect().y + y);
 }
 
 void HeadlessPlatform::click(Control& control, int button, int shift) {
     press(control, button, shift);
+    if (control.form().closed()) return;
     release(control, button, shift);
 }
 
 void HeadlessPlatform::doubleClick(Control& control, int button, int shift) {
-    press(control, button, shift);
-    release(control, button, shift);
-    if (control.windowed()) {
-        if (control.onDblClick) control.onDblClick();
-        if (control.onMouseUp) control.onMouseUp({button, shift, 1, 1});
-        return;
-    }
+    // As the system reports it: press, release, the second press as a double click, release.
     Form& form = control.form();
-    form.deliverDblClick(button, shift, control.rect().x + 1, control.rect().y + 1);
-    form.deliverMouseUp(button, shift, control.rect().x + 1, control.rect().y + 1);
+    click(control, button, shift);
+    if (form.closed()) return;
+    if (control.windowed()) {
+        form.deliverDblClick(control, button, shift, 1, 1);
+    } else {
+        form.deliverDblClick(button, shift, control.rect().x + 1, control.rect().y + 1);
+    }
+    if (form.closed()) return;
+    release(control, button, shift);
 }
 
 void HeadlessPlatform::pressBackground(Form& form, int button, int shift, int x, int y) {
@@ -265,8 +266,21 @@ void HeadlessPlatform::typeChar(Control& control, int character) {
     int typed = character;
     if (control.onKeyPress) control.onKeyPress(typed);
     if (typed != 0 && control.kind() == ControlKind::TextBox && !control.form().closed() && control.visible()) {
-        PeerOf(control).insertTyped(control, typed);
+        if (PeerOf(control).insertTyped(control, typed)) control.form().deliverTextChange(control);
     }
+}
+
+void HeadlessPlatform::paste(Control& control, const std::string& text) {
+    if (control.kind() != ControlKind::TextBox || control.form().closed() || !control.visible()) return;
+    if (PeerOf(control).replaceSelection(control, text)) control.form().deliverTextChange(control);
+}
+
+void HeadlessPlatform::cut(Control& control) {
+    paste(control, "");
+}
+
+void HeadlessPlatform::requestClose(Form& form) {
+    form.deliverCloseRequest();
 }
 
 void HeadlessPlatform::type(Control& control, const std::string& text) {

@@ -126,6 +126,12 @@ public:
     void keyDown(Control& control, int key, int shift = 0);
     void typeChar(Control& control, int character);
     void type(Control& control, const std::string& text);
+    // A change of a text box without a key, as its own right-click menu makes it: the text
+    // replaces the selection (cut: nothing does), and the box reports the change.
+    void paste(Control& control, const std::string& text);
+    void cut(Control& control);
+    // The user asks the window to close (Alt+F4).
+    void requestClose(Form& form);
     // Moves the focus as a click into the control would.
     void focus(Control& control);
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/win32/window_proc.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -85,44 +87,49 @@ std::string ItemText(HWND dialog, int id) {
     return text;
 }
 
-INT_PTR CALLBACK InputProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-            case WM_INITDIALOG: {
-                auto* state = reinterpret_cast<InputState*>(lParam);
-                SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-                SetWindowTextA(dialog, state->title->c_str());
-                SetDlgItemTextA(dialog, kPromptId, state->prompt->c_str());
-                SetDlgItemTextA(dialog, kEditId, state->initial->c_str());
-                SetDlgItemTextA(dialog, IDOK, "OK");
-                SetDlgItemTextA(dialog, IDCANCEL, "Cancel");
-                SetWindowPos(dialog, nullptr, state->x, state->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-                HWND edit = GetDlgItem(dialog, kEditId);
-                SendMessageA(edit, EM_SETSEL, 0, -1);
-                SetFocus(edit);
-                return FALSE;  // the focus is set
-            }
-            case WM_COMMAND: {
-                auto* state = reinterpret_cast<InputState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-                if (LOWORD(wParam) == IDOK) {
-                    if (state) state->result = ItemText(dialog, kEditId);
-                    EndDialog(dialog, IDOK);
-                    return TRUE;
-                }
-                if (LOWORD(wParam) == IDCANCEL) {
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
-                }
-                break;
-            }
-            default:
-                break;
+INT_PTR HandleInput(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: {
+            auto* state = reinterpret_cast<InputState*>(lParam);
+            SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+            SetWindowTextA(dialog, state->title->c_str());
+            SetDlgItemTextA(dialog, kPromptId, state->prompt->c_str());
+            SetDlgItemTextA(dialog, kEditId, state->initial->c_str());
+            SetDlgItemTextA(dialog, IDOK, "OK");
+            SetDlgItemTextA(dialog, IDCANCEL, "Cancel");
+            SetWindowPos(dialog, nullptr, state->x, state->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            HWND edit = GetDlgItem(dialog, kEditId);
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            SetFocus(edit);
+            return FALSE;  // the focus is set
         }
-    } catch (...) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
+        case WM_COMMAND: {
+            auto* state = reinterpret_cast<InputState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+            if (LOWORD(wParam) == IDOK) {
+                if (state) state->result = ItemText(dialog, kEditId);
+                EndDialog(dialog, IDOK);
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                EndDialog(dialog, IDCANCEL);
+                return TRUE;
+            }
+            break;
+        }
+        default:
+            break;
     }
     return FALSE;
+}
+
+INT_PTR CALLBACK InputProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    return static_cast<INT_PTR>(Guarded(
+        "input box", message, [&]() -> LRESULT { return HandleInput(dialog, message, wParam, lParam); },
+        // A box that failed ends as if cancelled.
+        [&]() -> LRESULT {
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        }));
 }
 
 }  // namespace

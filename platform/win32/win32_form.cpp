@@ -6,7 +6,9 @@
 
 #include "platform/win32/gdi.h"
 #include "platform/win32/input.h"
+#include "platform/win32/tooltip_text.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/window_proc.h"
 
 namespace platform::win32 {
 
@@ -68,7 +70,7 @@ void Win32FormPeer::RegisterClasses(HINSTANCE instance) {
     form.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     form.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
     form.lpszClassName = kFormClass;
-    RegisterClassExA(&form);
+    RegisterClassChecked(form);
 
     WNDCLASSEXA pictureBox{};
     pictureBox.cbSize = sizeof pictureBox;
@@ -77,21 +79,24 @@ void Win32FormPeer::RegisterClasses(HINSTANCE instance) {
     pictureBox.hInstance = instance;
     pictureBox.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     pictureBox.lpszClassName = kPictureBoxClass;
-    RegisterClassExA(&pictureBox);
+    RegisterClassChecked(pictureBox);
 }
 
 Win32FormPeer::Win32FormPeer(Win32Platform& platform, Form& form) : platform_(platform), form_(form) {
     const Rect b = form.bounds();
     shownTitle_ = form.title();
     paintedBackColor_ = form.backColor();
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kFormClass, shownTitle_.c_str(), WS_POPUP | WS_CLIPCHILDREN, b.x, b.y,
-                              b.w, b.h, nullptr, nullptr, ThisModule(), this);
+    // A form without a window answers every later call from the model alone: say so here, once.
+    const std::string what = "form " + form.name();
+    window_ = CreateWindowChecked(what.c_str(), WS_EX_TOOLWINDOW, kFormClass, shownTitle_.c_str(),
+                                  WS_POPUP | WS_CLIPCHILDREN, b.x, b.y, b.w, b.h, nullptr, ThisModule(), this);
     if (!window_) return;
     // Not owned by the form: Wine does not make a window top-most above a top-most popup it owns.
-    tooltip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                   ThisModule(), nullptr));
-    if (tooltip_) SendMessageA(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    const std::string tips = "the tooltips of " + what;
+    tooltip_.reset(CreateWindowChecked(tips.c_str(), WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, nullptr, ThisModule(), nullptr));
+    if (tooltip_) SendMessageA(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
 }
 
 Win32FormPeer::~Win32FormPeer() {
@@ -99,41 +104,51 @@ Win32FormPeer::~Win32FormPeer() {
 }
 
 void Win32FormPeer::detachAndDestroy() {
+    HWND window = forgetWindows();
+    if (window) DestroyWindow(window);
+}
+
+// From here on no message may reach the program: the form may be half destroyed. Each text box
+// keeps what its window holds, so that the model never reads the text of a window that is gone.
+HWND Win32FormPeer::forgetWindows() {
     platform_.formGone(this);
-    if (!window_) return;
-    // From here on no message may reach the program: the form may be half destroyed.
-    for (auto& child : children_) {
-        if (!child->window) continue;
-        if (child->control->kind() == ControlKind::TextBox) child->keptText = text(*child->control);
-        SetWindowLongPtrA(child->window, GWLP_USERDATA, 0);
-        child->window = nullptr;
-    }
+    if (!window_) return nullptr;
+    for (auto& child : children_) forgetChildWindow(*child);
     SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
     HWND window = window_;
     window_ = nullptr;
     tooltip_.reset();
-    DestroyWindow(window);
+    return window;
+}
+
+void Win32FormPeer::forgetChildWindow(Child& child) {
+    if (!child.window) return;
+    if (child.control->kind() == ControlKind::TextBox && IsWindow(child.window)) {
+        child.keptText = text(*child.control);
+    }
+    SetWindowLongPtrA(child.window, GWLP_USERDATA, 0);
+    if (lastFocus_ == child.window) lastFocus_ = nullptr;
+    child.window = nullptr;
 }
 
 // ---- window procedures ----------------------------------------------------------------------
 
 LRESULT CALLBACK Win32FormPeer::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* peer = static_cast<Win32FormPeer*>(create->lpCreateParams);
-        peer->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
-    }
-    auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!peer || peer->window_ != window) return DefWindowProcA(window, message, wParam, lParam);
-    LRESULT result = 0;
-    bool handled = false;
-    try {
-        result = peer->handleForm(message, wParam, lParam);
-        handled = true;
-    } catch (...) {
-    }
-    return handled ? result : DefWindowProcA(window, message, wParam, lParam);
+    return Guarded(
+        "form window", message,
+        [&]() -> LRESULT {
+            if (message == WM_NCCREATE) {
+                auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+                auto* peer = static_cast<Win32FormPeer*>(create->lpCreateParams);
+                peer->window_ = window;
+                SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
+            }
+            auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+            if (!peer || peer->window_ != window) return DefWindowProcA(window, message, wParam, lParam);
+            return peer->handleForm(message, wParam, lParam);
+        },
+        // A close request whose handler failed still destroys nothing.
+        [&]() -> LRESULT { return message == WM_CLOSE ? 0 : DefWindowProcA(window, message, wParam, lParam); });
 }
 
 Win32FormPeer::Child* Win32FormPeer::ChildOfWindow(HWND window) {
@@ -142,18 +157,17 @@ Win32FormPeer::Child* Win32FormPeer::ChildOfWindow(HWND window) {
 }
 
 LRESULT CALLBACK Win32FormPeer::ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Child* child = ChildOfWindow(window);
-    if (child) {
-        auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrA(GetParent(window), GWLP_USERDATA));
-        if (peer) {
-            try {
-                return peer->handleChild(window, *child, message, wParam, lParam);
-            } catch (...) {
-                return 0;
+    return Guarded(
+        "control window", message,
+        [&]() -> LRESULT {
+            Child* child = ChildOfWindow(window);
+            if (child) {
+                auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrA(GetParent(window), GWLP_USERDATA));
+                if (peer) return peer->handleChild(window, *child, message, wParam, lParam);
             }
-        }
-    }
-    return ChildDefault(window, message, wParam, lParam);
+            return ChildDefault(window, message, wParam, lParam);
+        },
+        []() -> LRESULT { return 0; });
 }
 
 LRESULT Win32FormPeer::ChildDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -221,13 +235,27 @@ LRESULT Win32FormPeer::handleForm(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND: {
             Child* child = ChildOfWindow(reinterpret_cast<HWND>(lParam));
-            if (child && HIWORD(wParam) == BN_CLICKED && child->control->kind() == ControlKind::CheckBox) {
-                const LRESULT checked = SendMessageA(child->window, BM_GETCHECK, 0, 0);
-                // The model fires the click; writing the same state back to the box sends nothing.
-                child->control->setValue(checked == BST_CHECKED ? 1 : 0);
+            if (!child) return 0;
+            Control& control = *child->control;
+            if (HIWORD(wParam) == EN_CHANGE && control.kind() == ControlKind::TextBox) {
+                // The user's change, by any means; the program's own setText is quiet.
+                if (quietText_ == 0) form_.deliverTextChange(control);
+            } else if (HIWORD(wParam) == BN_CLICKED && control.kind() == ControlKind::CheckBox) {
+                // A check box does not switch itself: the model decides. A click of the mouse
+                // reaches the model as its press and release; this is the space bar's click.
+                if (buttonReleasing_ != child->window) form_.deliverKeyboardClick(control);
             }
             return 0;
         }
+        case WM_CLOSE:
+            // Alt+F4 and the like: the form answers; the window is never destroyed by it.
+            form_.deliverCloseRequest();
+            return 0;
+        case WM_DESTROY:
+            // Only the system destroys a window that is still ours (the program unhooks it first):
+            // keep what the text boxes hold and forget every window.
+            forgetWindows();
+            return 0;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -261,48 +289,43 @@ LRESULT Win32FormPeer::handleChild(HWND window, Child& child, UINT message, WPAR
     Control& control = *child.control;
     const bool pictureBox = control.kind() == ControlKind::PictureBox;
     const MouseMessage mouse = ClassifyMouse(message);
+    // The mouse is only translated: the form decides focus, click and double click.
     switch (mouse.action) {
         case MouseAction::Down:
         case MouseAction::DoubleClick: {
-            pressedChild_ = window;
             if (pictureBox) {
-                SetFocus(window);
                 SetCapture(window);
             } else {
-                // The box takes the focus and the caret first, as a click into it always does.
+                // The box's own press first: the caret, the pushed look, its capture.
                 ChildDefault(window, message, wParam, lParam);
+                if (!ChildOfWindow(window)) return 0;  // a focus handler removed it
             }
-            if (!ChildOfWindow(window)) return 0;  // a focus handler removed it
             const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
             if (mouse.action == MouseAction::DoubleClick) {
-                if (control.onDblClick) control.onDblClick();
-            } else if (control.onMouseDown) {
-                control.onMouseDown(e);
+                form_.deliverDblClick(control, e.button, e.shift, e.x, e.y);
+            } else {
+                form_.deliverMouseDown(control, e.button, e.shift, e.x, e.y);
             }
             return 0;
         }
         case MouseAction::Move: {
             if (!pictureBox) ChildDefault(window, message, wParam, lParam);
             if (!ChildOfWindow(window)) return 0;
-            if (control.onMouseMove) control.onMouseMove(MouseAt(HeldButtons(wParam), wParam, lParam));
+            const MouseEvent e = MouseAt(HeldButtons(wParam), wParam, lParam);
+            form_.deliverMouseMove(control, e.button, e.shift, e.x, e.y);
             return 0;
         }
         case MouseAction::Up: {
             if (pictureBox) {
                 if (HeldButtons(wParam) == 0 && GetCapture() == window) ReleaseCapture();
             } else {
+                buttonReleasing_ = window;
                 ChildDefault(window, message, wParam, lParam);
+                buttonReleasing_ = nullptr;
             }
             if (!ChildOfWindow(window)) return 0;
             const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
-            RECT client{};
-            GetClientRect(window, &client);
-            const bool clicked = pressedChild_ == window && e.x >= 0 && e.y >= 0 && e.x < client.right &&
-                                 e.y < client.bottom && control.kind() != ControlKind::CheckBox;
-            pressedChild_ = nullptr;
-            auto onClick = control.onClick;
-            if (control.onMouseUp) control.onMouseUp(e);
-            if (clicked && onClick && ChildOfWindow(window)) onClick();
+            form_.deliverMouseUp(control, e.button, e.shift, e.x, e.y);
             return 0;
         }
         case MouseAction::None:
@@ -336,6 +359,11 @@ LRESULT Win32FormPeer::handleChild(HWND window, Child& child, UINT message, WPAR
         case WM_GETDLGCODE:
             if (pictureBox) return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
             break;
+        case WM_DESTROY:
+            // The system destroys the window (the program unhooks a window before it does):
+            // the control keeps its text and no longer has a window.
+            forgetChildWindow(child);
+            return ChildDefault(window, message, wParam, lParam);
         case WM_ERASEBKGND:
             if (pictureBox) return 1;
             break;
@@ -375,14 +403,18 @@ void Win32FormPeer::createChildWindow(Child& child) {
             break;
         case ControlKind::CheckBox:
             windowClass = "BUTTON";
-            style |= BS_AUTOCHECKBOX;
+            style |= BS_CHECKBOX;  // switched by the model, not by itself
             initialText = control.caption();
             break;
         default:
             break;
     }
-    child.window = CreateWindowExA(0, windowClass, initialText.c_str(), style, r.x, r.y, r.w, r.h, window_, nullptr,
-                                   ThisModule(), nullptr);
+    const std::string what =
+        "control " + control.name() + "(" + std::to_string(control.index()) + ") of form " + form_.name();
+    ++quietText_;
+    child.window = CreateWindowChecked(what.c_str(), 0, windowClass, initialText.c_str(), style, r.x, r.y, r.w, r.h,
+                                       window_, ThisModule(), nullptr);
+    --quietText_;
     if (!child.window) return;
     child.font = nullptr;
     if (windowClass != kPictureBoxClass) {
@@ -412,14 +444,9 @@ void Win32FormPeer::placeInOrder(const Child& child) {
 }
 
 void Win32FormPeer::destroyChildWindow(Child& child) {
-    if (!child.window) return;
-    if (child.control->kind() == ControlKind::TextBox) child.keptText = text(*child.control);
-    SetWindowLongPtrA(child.window, GWLP_USERDATA, 0);
-    if (lastFocus_ == child.window) lastFocus_ = nullptr;
-    if (pressedChild_ == child.window) pressedChild_ = nullptr;
     HWND window = child.window;
-    child.window = nullptr;
-    DestroyWindow(window);
+    forgetChildWindow(child);
+    if (window) DestroyWindow(window);
 }
 
 void Win32FormPeer::applyChild(Child& child) {
@@ -564,7 +591,8 @@ void Win32FormPeer::close() {
 std::string Win32FormPeer::text(const Control& control) {
     Child* child = childFor(control);
     if (!child) return {};
-    if (!child->window) return child->keptText;
+    // A window that is gone has no text to read: an empty answer would be saved over the note.
+    if (!child->window || !IsWindow(child->window)) return child->keptText;
     const int length = GetWindowTextLengthA(child->window);
     std::string text(static_cast<std::size_t>(std::max(0, length)) + 1, '\0');
     const int got = GetWindowTextA(child->window, text.data(), length + 1);
@@ -575,8 +603,10 @@ std::string Win32FormPeer::text(const Control& control) {
 void Win32FormPeer::setText(Control& control, const std::string& text) {
     Child* child = childFor(control);
     if (!child) return;
-    if (child->window) {
+    if (child->window && IsWindow(child->window)) {
+        ++quietText_;  // the program's own change is no change by the user
         SetWindowTextA(child->window, text.c_str());
+        --quietText_;
     } else {
         child->keptText = text;
     }
@@ -787,7 +817,7 @@ void Win32FormPeer::updateTool(const Control& control) {
         tool.uId = reinterpret_cast<UINT_PTR>(&control);
         tool.rect = PaintedArea(control);
     }
-    std::string text = control.tooltip();
+    std::string text = WrappedTipText(tooltip_.get(), control.tooltip(), kTooltipWidth - kTooltipSlack);
     tool.lpszText = text.data();
     if (SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool))) toolIds_[&control] = tool.uId;
 }

@@ -23,6 +23,9 @@ public:
     Win32FormPeer(const Win32FormPeer&) = delete;
     Win32FormPeer& operator=(const Win32FormPeer&) = delete;
 
+    // The widest a tooltip grows, in pixels; longer tips wrap.
+    static constexpr int kTooltipWidth = 400;
+
     // Registers the window classes of forms and picture boxes once per run.
     static void RegisterClasses(HINSTANCE instance);
 
@@ -76,6 +79,8 @@ private:
     void applyChild(Child& child);
     Child* childFor(const Control& control) const;
     void detachAndDestroy();
+    HWND forgetWindows();
+    void forgetChildWindow(Child& child);
 
     void paint();
     void paintControl(HDC dc, const Control& control);
@@ -99,7 +104,8 @@ private:
     std::map<const Control*, RECT> paintedRect_;
     std::map<const Control*, PaintedPicture> paintedPictures_;
     std::map<const Control*, UINT_PTR> toolIds_;
-    HWND pressedChild_ = nullptr;  // the child a mouse button went down on, for its click
+    HWND buttonReleasing_ = nullptr;  // the check box whose release the system is handling
+    int quietText_ = 0;               // >0 while the program itself sets a text box's text
 };
 
 }  // namespace platform::win32

@@ -11,6 +11,7 @@
 #include "platform/win32/input.h"
 #include "platform/win32/input_box.h"
 #include "platform/win32/win32_form.h"
+#include "platform/win32/window_proc.h"
 
 namespace platform::win32 {
 
@@ -55,6 +56,7 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM into) noexcep
         reinterpret_cast<std::vector<Rect>*>(into)->push_back(
             Rect{work.left, work.top, work.right - work.left, work.bottom - work.top});
     } catch (...) {
+        ReportFailure("a monitor could not be listed");
         return FALSE;
     }
     return TRUE;
@@ -83,11 +85,12 @@ Win32Platform::Win32Platform(const std::string& applicationTitle)
     application.hInstance = ThisModule();
     application.hIcon = LoadIconA(ThisModule(), MAKEINTRESOURCEA(1));
     application.lpszClassName = kApplicationClass;
-    RegisterClassExA(&application);
+    RegisterClassChecked(application);
     // Like a classic program's hidden main window: it carries the program's title, so that
     // activating that title brings the program's windows forward.
-    applicationWindow_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kApplicationClass, applicationTitle.c_str(), WS_POPUP, 0,
-                                             0, 0, 0, nullptr, nullptr, ThisModule(), nullptr));
+    applicationWindow_.reset(CreateWindowChecked("the application", WS_EX_TOOLWINDOW, kApplicationClass,
+                                                 applicationTitle.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, ThisModule(),
+                                                 nullptr));
     if (applicationWindow_) {
         SetWindowLongPtrA(applicationWindow_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
@@ -218,16 +221,14 @@ HWND Win32Platform::menuOwner() const {
 }
 
 LRESULT CALLBACK Win32Platform::ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* platform = reinterpret_cast<Win32Platform*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!platform) return DefWindowProcA(window, message, wParam, lParam);
-    LRESULT result = 0;
-    bool handled = false;
-    try {
-        result = platform->handleApplication(message, wParam, lParam);
-        handled = true;
-    } catch (...) {
-    }
-    return handled ? result : DefWindowProcA(window, message, wParam, lParam);
+    return Guarded(
+        "application window", message,
+        [&]() -> LRESULT {
+            auto* platform = reinterpret_cast<Win32Platform*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+            if (!platform) return DefWindowProcA(window, message, wParam, lParam);
+            return platform->handleApplication(message, wParam, lParam);
+        },
+        [&]() -> LRESULT { return DefWindowProcA(window, message, wParam, lParam); });
 }
 
 LRESULT Win32Platform::handleApplication(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -260,21 +261,79 @@ LRESULT Win32Platform::handleApplication(UINT message, WPARAM wParam, LPARAM lPa
 
 // ---- modal questions --------------------------------------------------------------------------
 
-// Task-modal: while a question is open, the program's windows take no input, so the question
-// cannot be asked a second time on top of itself.
+namespace {
+
+// A message or input box belongs to the form that asked: that form owns it (the system disables
+// it and activates it again when the box closes), every other shown window of the program takes
+// no input while the box is open, so that a question cannot be asked a second time on top of
+// itself, and the keyboard focus returns to where it was.
+class ModalScope {
+public:
+    explicit ModalScope(HWND owner) : owner_(owner), focus_(GetFocus()) {
+        EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(this));
+    }
+    ~ModalScope() {
+        for (HWND window : disabled_) {
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        }
+        if (owner_ && IsWindow(owner_) && IsWindowVisible(owner_) && GetActiveWindow() != owner_) {
+            SetActiveWindow(owner_);
+        }
+        if (focus_ && IsWindow(focus_) && IsWindowVisible(focus_) && IsWindowEnabled(focus_)) SetFocus(focus_);
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+    HWND owner() const { return owner_; }
+    // Without an owner the box disables the program's windows itself (task-modal).
+    UINT modality() const { return owner_ ? MB_APPLMODAL : MB_TASKMODAL; }
+
+private:
+    static BOOL CALLBACK DisableOne(HWND window, LPARAM self) noexcept {
+        auto* scope = reinterpret_cast<ModalScope*>(self);
+        if (window == scope->owner_ || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+        try {
+            scope->disabled_.push_back(window);
+        } catch (...) {
+            ReportFailure("a window could not be disabled for a message box");
+            return FALSE;
+        }
+        EnableWindow(window, FALSE);
+        return TRUE;
+    }
+
+    HWND owner_;
+    HWND focus_;
+    std::vector<HWND> disabled_;
+};
+
+}  // namespace
+
+HWND Win32Platform::askingForm() const {
+    HWND active = GetActiveWindow();
+    if (!active || !IsWindowVisible(active)) return nullptr;
+    for (const Win32FormPeer* form : shownOrder_) {
+        if (form->window() == active) return active;
+    }
+    return nullptr;
+}
+
 bool Win32Platform::askYesNo(const std::string& title, const std::string& text, MessageIcon icon) {
-    return MessageBoxA(nullptr, text.c_str(), title.c_str(),
-                       MB_YESNO | IconStyle(icon) | MB_SETFOREGROUND | MB_TASKMODAL) == IDYES;
+    ModalScope modal(askingForm());
+    return MessageBoxA(modal.owner(), text.c_str(), title.c_str(),
+                       MB_YESNO | IconStyle(icon) | MB_SETFOREGROUND | modal.modality()) == IDYES;
 }
 
 void Win32Platform::showMessage(const std::string& title, const std::string& text, MessageIcon icon) {
-    MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_OK | IconStyle(icon) | MB_SETFOREGROUND | MB_TASKMODAL);
+    ModalScope modal(askingForm());
+    MessageBoxA(modal.owner(), text.c_str(), title.c_str(),
+                MB_OK | IconStyle(icon) | MB_SETFOREGROUND | modal.modality());
 }
 
 std::optional<std::string> Win32Platform::inputBox(const std::string& prompt, const std::string& title,
                                                    const std::string& initial, int x, int y) {
-    HWND active = GetActiveWindow();
-    return RunInputBox(active && IsWindowVisible(active) ? active : nullptr, prompt, title, initial, x, y);
+    ModalScope modal(askingForm());
+    return RunInputBox(modal.owner(), prompt, title, initial, x, y);
 }
 
 int Win32Platform::popupMenu(const std::vector<MenuItem>& items, int x, int y) {

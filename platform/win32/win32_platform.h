@@ -62,6 +62,8 @@ private:
     LRESULT handleApplication(UINT message, WPARAM wParam, LPARAM lParam);
     void bringLatestFormForward();
     HWND menuOwner() const;
+    // The form a message or input box belongs to: the program's active form, or none.
+    HWND askingForm() const;
 
     struct ComScope {
         ComScope();

@@ -6,6 +6,7 @@
 
 #include "platform/win32/gdi.h"
 #include "platform/win32/input.h"
+#include "platform/win32/window_proc.h"
 
 namespace platform::win32 {
 
@@ -26,11 +27,11 @@ Win32Tray::Win32Tray(HINSTANCE instance) {
     type.lpfnWndProc = TrayProc;
     type.hInstance = instance;
     type.lpszClassName = kTrayClass;
-    RegisterClassExA(&type);
+    RegisterClassChecked(type);
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     // Top-level (not message-only): only top-level windows hear that the taskbar was re-created.
-    window_.reset(
-        CreateWindowExA(WS_EX_TOOLWINDOW, kTrayClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
+    window_.reset(CreateWindowChecked("the tray icon", WS_EX_TOOLWINDOW, kTrayClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                      instance, nullptr));
     if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -85,16 +86,14 @@ void Win32Tray::deleteIcon() {
 }
 
 LRESULT CALLBACK Win32Tray::TrayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* tray = reinterpret_cast<Win32Tray*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!tray) return DefWindowProcA(window, message, wParam, lParam);
-    LRESULT result = 0;
-    bool handled = false;
-    try {
-        result = tray->handle(message, wParam, lParam);
-        handled = true;
-    } catch (...) {
-    }
-    return handled ? result : DefWindowProcA(window, message, wParam, lParam);
+    return Guarded(
+        "tray window", message,
+        [&]() -> LRESULT {
+            auto* tray = reinterpret_cast<Win32Tray*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+            if (!tray) return DefWindowProcA(window, message, wParam, lParam);
+            return tray->handle(message, wParam, lParam);
+        },
+        [&]() -> LRESULT { return DefWindowProcA(window, message, wParam, lParam); });
 }
 
 LRESULT Win32Tray::handle(UINT message, WPARAM wParam, LPARAM lParam) {
