@@ -11,12 +11,12 @@ void FrmDiar::CommitDayLine(int day) {
     module_.DiaryDirty = true;
     if (text.empty()) {
         // Clearing a line clears its weight and colour too.
-        cell = "#####";
+        cell = kEmptyDiaryCell;
         DenLine[day]->setForeColor(0);
         DenLine[day]->setBold(false);
         return;
     }
-    cell = cell.substr(0, 5) + text;
+    cell = cell.substr(0, kDiaryCodeLength) + text;
 }
 
 }  // namespace app
