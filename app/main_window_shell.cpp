@@ -35,7 +35,8 @@ void FrmDiar::ConnectShell() {
     Exitor->onMouseUp = [this](const MouseEvent& e) { ExitorUp(e); };
     Minimalizator->onMouseUp = [this](const MouseEvent& e) { MinimalizatorUp(e); };
     ChkTranslut->onClick = [this] {
-        if (ChkTranslut->value() == 0) module_.TranslucentCleared = true;
+        module_.Translucent = ChkTranslut->value();
+        if (module_.Translucent == 0) module_.TranslucentCleared = true;
     };
     ButHelp->onClick = [this] {
         module_.platform.shellOpen(module_.Path("\\Help\\_Help.htm"), module_.platform.programFolder());
