@@ -77,7 +77,7 @@ void FrmNote::GripMouseUp() {
     NoteText->resize(std::max(window.w - 9, 0), std::max(window.h - 21, 0));
     ButResize->setVisible(true);
     NoteText->setVisible(true);
-    NoteHeight->setCaption(std::to_string(window.h));
+    NoteHeight = window.h;
     NoteSave();
 }
 

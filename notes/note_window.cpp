@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "app/datafiles.h"
-#include "app/main_window.h"
 #include "app/settings.h"
 #include "notes/note_artwork.h"
 
@@ -34,12 +33,12 @@ FrmNote::FrmNote(app::Module& module) : module_(module), form_(module.platform.c
 
     form_->setBounds(kNewNoteBounds);
     RolledUp = 0;
-    NoteID->setCaption(std::to_string(module_.NoteRecNo));
+    NoteID = module_.NoteRecNo;
     if (!module_.NoteRecord.empty()) {
         ApplyRecord();
     } else {
         ApplyDefaultFormat();
-        NoteHeight->setCaption(std::to_string(form_->bounds().h));
+        NoteHeight = form_->bounds().h;
         NoteSave();
     }
     TranspOn();
@@ -89,12 +88,6 @@ void FrmNote::CreateElements() {
     ButResize->setPicture(GripPicture());
     ButResize->setCursor(platform::Cursor::SizeNwSe);
 
-    NoteID = &form_->add(ControlKind::Label, "NoteID", {0, 0, 0, 0});
-    NoteID->setVisible(false);
-    NoteHeight = &form_->add(ControlKind::Label, "NoteHeight", {0, 0, 0, 0});
-    NoteHeight->setVisible(false);
-    NoteHeight->setCaption("127");
-
     Odpocet = &form_->addTimer("Odpocet", 500);
 }
 
@@ -128,10 +121,6 @@ void FrmNote::ConnectEvents() {
     NoteText->onKeyPress = [this](int& character) { NoteTextKeyPress(character); };
 }
 
-int FrmNote::RecordNumber() const {
-    return static_cast<int>(app::ParseNumber(NoteID->caption()));
-}
-
 void FrmNote::ApplyDefaultFormat() {
     SetBackColor(static_cast<platform::ColorRef>(app::ParseColor(module_.NoteBackColor, kDefaultNoteBackColor)));
     SetForeColor(static_cast<platform::ColorRef>(app::ParseColor(module_.NoteForeColor, 0)));
@@ -153,12 +142,12 @@ void FrmNote::ApplyRecord() {
     const NoteFields fields = ParseNoteHeader(record);
     form_->setBounds({fields.left, fields.top, fields.width, fields.height});
     KeepOnScreen();
-    NoteHeight->setCaption(std::to_string(fields.height));
+    NoteHeight = fields.height;
     NoteText->setText(NoteTextOf(record));
     const Rect window = form_->bounds();
     NoteText->resize(std::max(window.w - 9, 0), std::max(window.h - 21, 0));
     if (fields.rolledUp) RollUpOrDown();
-    ButResize->move(form_->bounds().w - 10, fields.height - 10);
+    ButResize->move(form_->bounds().w - 10, NoteHeight - 10);
 
     NoteText->setAlignment(AlignmentOf(fields.alignment));
     platform::Font font = NoteText->font();
@@ -174,7 +163,7 @@ void FrmNote::OpenDamagedRecord() {
     // No header to read: the note opens in the default format at the new note's place, showing
     // whatever the record holds, and its record stays as it is until the note is changed.
     ApplyDefaultFormat();
-    NoteHeight->setCaption(std::to_string(form_->bounds().h));
+    NoteHeight = form_->bounds().h;
     NoteText->setText(module_.NoteRecord);
 }
 
@@ -211,7 +200,7 @@ NoteFields FrmNote::CurrentFields() const {
     fields.left = place.x;
     fields.top = place.y;
     fields.width = window.w;
-    fields.height = static_cast<int>(app::ParseNumber(NoteHeight->caption()));
+    fields.height = NoteHeight;
     fields.rolledUp = RolledUp == 1;
     fields.alignment = static_cast<int>(NoteText->alignment());
     fields.bold = NoteText->font().bold;
@@ -320,7 +309,7 @@ void FrmNote::RollUpOrDown() {
     if (form_->bounds().h <= kRolledUpHeight) {
         RolledUp = 0;
         LabelTit->setCaption("");
-        form_->resize(form_->bounds().w, static_cast<int>(app::ParseNumber(NoteHeight->caption())));
+        form_->resize(form_->bounds().w, NoteHeight);
     } else {
         RolledUp = 1;
         const std::string text = NoteText->text();

@@ -29,7 +29,7 @@ TEST_F(NoteWindow, NewNoteOpensAtItsPlaceInTheDefaultFormatAndIsWrittenAtOnce) {
     EXPECT_EQ(note.NoteText->alignment(), Align::Center);
     EXPECT_EQ(note.NoteText->backColor(), 0x94C2E3u);
     EXPECT_EQ(note.form().backColor(), 0x94C2E3u);
-    EXPECT_EQ(note.NoteHeight->caption(), "127");
+    EXPECT_EQ(note.NoteHeight, 127);
     EXPECT_EQ(Record(40), "80   80   166  127  0208 MS Sans Serif  &H0            &H94C2E3       ");
     EXPECT_TRUE(note.ButResize->hasFocus());
     EXPECT_FALSE(note.form().topMost());
@@ -70,7 +70,7 @@ TEST_F(NoteWindow, RolledUpRecordReopensRolledUpWithItsTitle) {
     EXPECT_EQ(note.RolledUp, 1);
     EXPECT_EQ(note.form().bounds().h, 15);
     EXPECT_EQ(note.LabelTit->caption(), std::string(32, 'a'));
-    EXPECT_EQ(note.NoteHeight->caption(), "150");
+    EXPECT_EQ(note.NoteHeight, 150);
     EXPECT_EQ(note.ButResize->rect().y, 140);
     platform.doubleClick(*note.LabelTit);
     EXPECT_EQ(note.form().bounds().h, 150);
@@ -267,7 +267,7 @@ TEST_F(NoteWindow, RollUpShowsTheFirstLineAndRollDownRestoresTheFullHeight) {
     EXPECT_EQ(note.RolledUp, 1);
     EXPECT_EQ(note.form().bounds().h, 15);  // not corrected to the minimum
     EXPECT_EQ(note.LabelTit->caption(), "");
-    EXPECT_EQ(note.NoteHeight->caption(), "127");
+    EXPECT_EQ(note.NoteHeight, 127);
     EXPECT_EQ(Record(40).substr(15, 6), "127  1");  // the releases saved the rolled-up state
     platform.doubleClick(*note.LabelTit);
     EXPECT_EQ(note.RolledUp, 0);
