@@ -127,8 +127,8 @@ void FrmNote::ApplyDefaultFormat() {
     platform::Font font = NoteText->font();
     if (!module_.NoteFontName.empty()) font.name = module_.NoteFontName;
     font.bold = app::ParseNumber(module_.NoteFontBold) != 0;
-    // A size that cannot be shown keeps the text box's own.
-    if (const double size = app::ParseNumber(module_.NoteFontSize); size > 0) font.size = size;
+    // A size that cannot be shown, or that the record could not hold, keeps the text box's own.
+    if (const double size = app::ParseNumber(module_.NoteFontSize); FontSizeFits(size)) font.size = size;
     NoteText->setFont(font);
     NoteText->setAlignment(AlignmentOf(static_cast<int>(std::lround(app::ParseNumber(module_.NoteAlignment)))));
 }
@@ -153,7 +153,7 @@ void FrmNote::ApplyRecord() {
     platform::Font font = NoteText->font();
     if (!fields.fontName.empty()) font.name = fields.fontName;
     font.bold = fields.bold;
-    if (fields.fontSize > 0) font.size = fields.fontSize;
+    if (FontSizeFits(fields.fontSize)) font.size = fields.fontSize;
     NoteText->setFont(font);
     SetForeColor(fields.foreColor);
     SetBackColor(fields.backColor);

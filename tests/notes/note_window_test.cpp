@@ -108,6 +108,18 @@ TEST_F(NoteWindow, NoteReachableOnAMonitorStaysWhereItWas) {
     EXPECT_EQ(module->Notes.back()->form().bounds(), (Rect{-5, 700, 200, 150}));
 }
 
+TEST_F(NoteWindow, DefaultFontSizeARecordCannotHoldGivesTheTextBoxItsOwnSize) {
+    // A damaged settings file may hold any number; the sizes a record holds are kept exactly.
+    const std::pair<std::string, double> cases[] = {{"9999999999", 8}, {"2147483648", 8}, {"100", 8},
+                                                    {"12.5", 12.5},    {"99", 99},        {"0.25", 0.25}};
+    for (const auto& [setting, size] : cases) {
+        module->NoteFontSize = setting;
+        notes::FrmNote& note = OpenNewNote();
+        EXPECT_EQ(note.NoteText->font().size, size) << setting;
+        EXPECT_EQ(notes::ParseNoteHeader(Record(note.RecordNumber())).fontSize, notes::RoundFontSize(size)) << setting;
+    }
+}
+
 TEST_F(NoteWindow, AutosaveWritesTenTicksAfterTheLastKey) {
     notes::FrmNote& note = OpenNewNote();
     platform.focus(*note.NoteText);
