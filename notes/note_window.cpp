@@ -6,6 +6,7 @@
 #include "app/datafiles.h"
 #include "app/settings.h"
 #include "notes/note_artwork.h"
+#include "notes/note_placement.h"
 
 namespace notes {
 
@@ -140,9 +141,15 @@ void FrmNote::ApplyRecord() {
         return;
     }
     const NoteFields fields = ParseNoteHeader(record);
-    form_->setBounds({fields.left, fields.top, fields.width, fields.height});
-    KeepOnScreen();
-    NoteHeight = fields.height;
+    const Rect stored{fields.left, fields.top, fields.width, fields.height};
+    const Rect shown = OpeningBounds(stored, module_.platform.screen());
+    // The record keeps its place until the user moves the note, and its size until the user moves
+    // or resizes it: a note goes back when its monitor returns, and a damaged record is not
+    // rewritten with numbers the user never chose.
+    if (shown.x != stored.x || shown.y != stored.y) storedPlace_ = platform::Point{stored.x, stored.y};
+    if (shown.w != stored.w || shown.h != stored.h) storedSize_ = Size{stored.w, stored.h};
+    form_->setBounds(shown);
+    NoteHeight = shown.h;
     NoteText->setText(NoteTextOf(record));
     const Rect window = form_->bounds();
     NoteText->resize(std::max(window.w - 9, 0), std::max(window.h - 21, 0));
@@ -167,40 +174,15 @@ void FrmNote::OpenDamagedRecord() {
     NoteText->setText(module_.NoteRecord);
 }
 
-void FrmNote::KeepOnScreen() {
-    // A note stored on a monitor that is no longer there opens on the nearest one, whole.
-    const platform::ScreenInfo screen = module_.platform.screen();
-    std::vector<Rect> monitors = screen.monitors;
-    if (monitors.empty()) monitors.push_back({0, 0, screen.width, screen.height});
-    const Rect window = form_->bounds();
-    const Rect title{window.x, window.y, window.w, kRolledUpHeight};
-    const auto overlaps = [](const Rect& a, const Rect& b) {
-        return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-    };
-    for (const Rect& monitor : monitors) {
-        if (overlaps(title, monitor)) return;
-    }
-    const auto distance = [&window](const Rect& m) {
-        const long long dx = std::max({m.x - (window.x + window.w), window.x - (m.x + m.w), 0});
-        const long long dy = std::max({m.y - (window.y + window.h), window.y - (m.y + m.h), 0});
-        return dx * dx + dy * dy;
-    };
-    const Rect nearest = *std::min_element(monitors.begin(), monitors.end(),
-                                           [&](const Rect& a, const Rect& b) { return distance(a) < distance(b); });
-    const int x = std::max(nearest.x, std::min(window.x, nearest.x + nearest.w - window.w));
-    const int y = std::max(nearest.y, std::min(window.y, nearest.y + nearest.h - window.h));
-    storedPlace_ = platform::Point{window.x, window.y};
-    form_->move(x, y);
-}
-
 NoteFields FrmNote::CurrentFields() const {
     const Rect window = form_->bounds();
     NoteFields fields;
     const platform::Point place = storedPlace_.value_or(platform::Point{window.x, window.y});
+    const Size size = storedSize_.value_or(Size{window.w, NoteHeight});
     fields.left = place.x;
     fields.top = place.y;
-    fields.width = window.w;
-    fields.height = NoteHeight;
+    fields.width = size.width;
+    fields.height = size.height;
     fields.rolledUp = RolledUp == 1;
     fields.alignment = static_cast<int>(NoteText->alignment());
     fields.bold = NoteText->font().bold;

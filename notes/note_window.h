@@ -63,7 +63,6 @@ private:
     void ApplyRecord();
     void ApplyDefaultFormat();
     void OpenDamagedRecord();
-    void KeepOnScreen();
     NoteFields CurrentFields() const;
 
     // Format, shared by the keys, the record and the defaults.
@@ -103,6 +102,13 @@ private:
     // The stored place of a note whose monitor is gone and which opened on another one: the
     // record keeps it until the user moves the note, so the note returns with its monitor.
     std::optional<platform::Point> storedPlace_;
+    // The stored size of a note larger than its monitor's work area, which opened smaller: the
+    // record keeps it until the user moves or resizes the note.
+    struct Size {
+        int width;
+        int height;
+    };
+    std::optional<Size> storedSize_;
     int ResizeStartWidth = 0;
     // Pixels in a full int: a window of any height can be resized.
     int ResizeStartHeight = 0;

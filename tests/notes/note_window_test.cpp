@@ -108,6 +108,33 @@ TEST_F(NoteWindow, NoteReachableOnAMonitorStaysWhereItWas) {
     EXPECT_EQ(module->Notes.back()->form().bounds(), (Rect{-5, 700, 200, 150}));
 }
 
+TEST_F(NoteWindow, NoteLargerThanTheWorkAreaOpensNoLargerAndKeepsItsRecordUntilResized) {
+    platform::ScreenInfo screen;
+    screen.monitors = {{0, 0, 1024, 738}};
+    platform.setScreen(screen);
+    // A damaged header: every number as large as its field holds.
+    const std::string stored = StoredNote(99999, 99999, 99999, 99999, "huge");
+    StoreRecord(9, stored);
+    module->NoteRecNo = 9;
+    module->NoteRecord = stored;
+    notes::OpenNoteWindow(*module);
+    notes::FrmNote& note = *module->Notes.back();
+    EXPECT_EQ(note.form().bounds(), (Rect{0, 0, 1024, 738}));
+    EXPECT_EQ(note.NoteHeight, 738);
+    EXPECT_EQ(note.ButResize->rect(), (Rect{1014, 728, 10, 10}));  // the grip can be reached
+    platform.type(*note.NoteText, "!");
+    platform.advance(5000);
+    EXPECT_EQ(Record(9), StoredNote(99999, 99999, 99999, 99999, "!huge"));
+    platform.doubleClick(*note.LabelTit);
+    platform.doubleClick(*note.LabelTit);
+    EXPECT_EQ(note.form().bounds().h, 738);
+    EXPECT_EQ(Record(9), StoredNote(99999, 99999, 99999, 99999, "!huge"));
+    platform.press(*note.ButResize, platform::kLeftButton, 0, 5, 5);
+    platform.moveMouse(*note.ButResize, platform::kLeftButton, 0, -95, -95);
+    platform.release(*note.ButResize, platform::kLeftButton, 0, -95, -95);
+    EXPECT_EQ(Record(9).substr(10, 10), "924  638  ");
+}
+
 TEST_F(NoteWindow, DefaultFontSizeARecordCannotHoldGivesTheTextBoxItsOwnSize) {
     // A damaged settings file may hold any number; the sizes a record holds are kept exactly.
     const std::pair<std::string, double> cases[] = {{"9999999999", 8}, {"2147483648", 8}, {"100", 8},
