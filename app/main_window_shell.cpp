@@ -51,7 +51,8 @@ void FrmDiar::ConnectShell() {
     // Alt+F4: the hide image without a modifier (save, then hide); the window is never unloaded.
     form_->onCloseRequest = [this] { MinimalizatorUp(MouseEvent{platform::kLeftButton, 0, 0, 0}); };
     ChkTranslut->onClick = [this] {
-        if (ChkTranslut->value() == 0) module_.TranslucentCleared = true;
+        module_.Translucent = ChkTranslut->value();
+        if (module_.Translucent == 0) module_.TranslucentCleared = true;
     };
     ButHelp->onClick = [this] { OpenHelpPage(module_); };
     OrvaneLogo->onClick = [this] { module_.platform.shellOpen(kMakerWebSite, module_.platform.programFolder()); };

@@ -53,7 +53,10 @@ struct Module {
     std::array<std::uint8_t, 13> DaysInMonth{0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     std::uint8_t NotLeapYear = 0;
 
-    // Translucency of the notes.
+    // Translucency of the notes. `Translucent` is the value of the main window's check box
+    // ChkTranslut ("Translucent"; 0 off, 1 on, 2 greyed): the box shows it and the user changes it
+    // there; the settings file keeps it as its last line.
+    int Translucent = 0;
     std::uint8_t TranslucentAlpha = 180;
     bool TranslucentCleared = false;
 

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "app/datafiles.h"
-#include "app/main_window.h"
 
 namespace app {
 
@@ -20,10 +19,10 @@ void SetDefaultSettings(Module& module) {
 }
 
 platform::Status SaveSettings(Module& module) {
-    const int translucent = module.Diar ? module.Diar->ChkTranslut->value() : 0;
-    return WriteLines(module.platform.files(), module.Path(kSettingsFile),
-                      {module.ResumeMode, module.NoteFontName, module.NoteFontSize, module.NoteFontBold,
-                       module.NoteForeColor, module.NoteBackColor, module.NoteAlignment, std::to_string(translucent)});
+    return WriteLines(
+        module.platform.files(), module.Path(kSettingsFile),
+        {module.ResumeMode, module.NoteFontName, module.NoteFontSize, module.NoteFontBold, module.NoteForeColor,
+         module.NoteBackColor, module.NoteAlignment, std::to_string(module.Translucent)});
 }
 
 namespace {
@@ -54,9 +53,8 @@ void LoadSettings(Module& module) {
                              &module.NoteForeColor, &module.NoteBackColor, &module.NoteAlignment};
     for (std::size_t i = 0; i < std::size(values) && i < lines->size(); ++i) *values[i] = (*lines)[i];
     int translucent = 0;
-    if (lines->size() >= 8 && ParseWholeNumber((*lines)[7], translucent) && translucent >= 0 && translucent <= 2 &&
-        module.Diar) {
-        module.Diar->ChkTranslut->setValue(translucent);
+    if (lines->size() >= 8 && ParseWholeNumber((*lines)[7], translucent) && translucent >= 0 && translucent <= 2) {
+        module.Translucent = translucent;
     }
 }
 

@@ -13,11 +13,11 @@ inline constexpr const char* kSettingsFile = "\\Notes.ini";
 // Puts the first-run defaults into the seven settings values.
 void SetDefaultSettings(Module& module);
 
-// Writes the seven values and the "Translucent" check box of the main window as eight lines.
+// Writes the seven values and the "Translucent" value as eight lines.
 platform::Status SaveSettings(Module& module);
 
 // Reads the eight lines; a missing line leaves its value as it was, a line 8 that is not a
-// check box state (0, 1, 2) leaves the check box as it was.
+// check box state (0, 1, 2) leaves "Translucent" as it was.
 void LoadSettings(Module& module);
 
 // Conversions of the stored text, as a note applies it.

@@ -61,6 +61,7 @@ void InitData(Module& module) {
         if (!AnythingAt(files, module.Path(kSettingsFile))) SaveSettings(module);
     }
     LoadSettings(module);
+    if (module.Diar) module.Diar->ChkTranslut->setValue(module.Translucent);
 
     CreateIfMissing(module, kNotesFile, RecordFile::EmptyDatabase(kNoteRecordCount));
     CreateIfMissing(module, kNamesFile, RepeatedLines(" ", kYearDays));

@@ -2,7 +2,6 @@
 // marker of its recurring note and its diary line.
 #include "app/artwork_main_window.h"
 #include "app/main_window.h"
-#include "app/settings.h"
 #include "diary/calendar.h"
 #include "diary/day_tables.h"
 
@@ -18,15 +17,12 @@ int RowTop(int day) {
     return 52 + kRowHeight * (day - 1);
 }
 
-platform::ColorRef Color(const char* text) {
-    return static_cast<platform::ColorRef>(ParseColor(text));
-}
-
-const platform::ColorRef kOrdinaryDay = Color("&H00000000");
-const platform::ColorRef kSaturday = Color("&H00906050");
-const platform::ColorRef kSundayOrHoliday = Color("&H001020D0");
-const platform::ColorRef kSeparator = Color("&H00C0C0C0");
-const platform::ColorRef kSundaySeparator = Color("&H00203080");
+// Windows colour values, red in the low byte (0x00906050 is "&H00906050").
+constexpr platform::ColorRef kOrdinaryDay = 0x00000000;
+constexpr platform::ColorRef kSaturday = 0x00906050;
+constexpr platform::ColorRef kSundayOrHoliday = 0x001020D0;
+constexpr platform::ColorRef kSeparator = 0x00C0C0C0;
+constexpr platform::ColorRef kSundaySeparator = 0x00203080;
 constexpr platform::ColorRef kLineBack = 0x00E5FDFF;
 
 constexpr int kSaturdayWeekday = 7;

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "app/datafiles.h"
-#include "app/settings.h"
 
 namespace app {
 
@@ -47,16 +46,16 @@ bool DiaryBold(const std::string& cell) {
 platform::ColorRef DiaryColor(const std::string& cell) {
     struct LineColor {
         char code;
-        const char* color;
+        platform::ColorRef color;  // red in the low byte: 0x001020D0 is "&H001020D0"
     };
-    static const LineColor kColors[] = {
-        {'R', "&H001020D0"}, {'Y', "&H000090B0"}, {'G', "&H00208000"}, {'B', "&H00A04000"}};
+    static constexpr LineColor kColors[] = {{'R', 0x001020D0}, {'Y', 0x000090B0}, {'G', 0x00208000}, {'B', 0x00A04000}};
+    constexpr platform::ColorRef kBlack = 0x00000000;
     const char code = CodeAt(cell, 1);
     for (const auto& entry : kColors) {
-        if (entry.code == code) return static_cast<platform::ColorRef>(ParseColor(entry.color));
+        if (entry.code == code) return entry.color;
     }
     // "#", and any character the program never writes, is black.
-    return static_cast<platform::ColorRef>(ParseColor("&H00000000"));
+    return kBlack;
 }
 
 bool HasDiaryLine(const std::string& cell) {

@@ -1,17 +1,14 @@
 // The recurring-note editor SviatkyEd: a click on a day's marker opens it over that day's line;
 // Enter or leaving it writes the note into Reminders, Esc drops what was typed.
 #include "app/main_window.h"
-#include "app/settings.h"
 
 namespace app {
 
 namespace {
 
 constexpr int kReminderLength = 256;
-
-platform::ColorRef Color(const char* text) {
-    return static_cast<platform::ColorRef>(ParseColor(text));
-}
+constexpr platform::ColorRef kEditorText = 0x00000040;        // "&H00000040": dark red
+constexpr platform::ColorRef kEditorBackground = 0x00C0E0FF;  // "&H00C0E0FF": light yellow
 
 }  // namespace
 
@@ -21,8 +18,8 @@ void FrmDiar::BuildReminderEditor() {
     SviatkyEd =
         &form_->add(platform::ControlKind::TextBox, "SviatkyEd", {line.x, DenSv[1]->rect().y, line.w, line.h + 2});
     SviatkyEd->setMaxLength(kReminderLength);
-    SviatkyEd->setForeColor(Color("&H00000040"));
-    SviatkyEd->setBackColor(Color("&H00C0E0FF"));
+    SviatkyEd->setForeColor(kEditorText);
+    SviatkyEd->setBackColor(kEditorBackground);
     SviatkyEd->setBold(true);
     SviatkyEd->setVisible(false);
     SviatkyEd->onKeyPress = [this](int& character) { ReminderEditorKey(character); };

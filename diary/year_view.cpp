@@ -1,7 +1,6 @@
 // The year view: the year title and twelve month grids, Monday first, with their day marks.
 #include "app/artwork_main_window.h"
 #include "app/main_window.h"
-#include "app/settings.h"
 #include "diary/calendar.h"
 #include "diary/day_tables.h"
 
@@ -33,14 +32,10 @@ constexpr int kTitleGap = 1;
 constexpr int kBlockWidth = 80;
 constexpr int kBlockHeight = 88;
 
-platform::ColorRef Color(const char* text) {
-    return static_cast<platform::ColorRef>(ParseColor(text));
-}
-
 constexpr platform::ColorRef kOrdinaryDay = 0x00909090;
 constexpr platform::ColorRef kSundayOrHoliday = 0x008080F0;
-const platform::ColorRef kDiaryMark = Color("&H906020");
-const platform::ColorRef kReminderMark = Color("&H0070A0");
+constexpr platform::ColorRef kDiaryMark = 0x00906020;
+constexpr platform::ColorRef kReminderMark = 0x000070A0;
 
 }  // namespace
 

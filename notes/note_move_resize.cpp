@@ -47,6 +47,7 @@ void FrmNote::TitleMouseMove(const platform::MouseEvent& e) {
     const platform::Rect window = form_->bounds();
     form_->move(window.x + (e.x - module_.DragStartX), window.y + (e.y - module_.DragStartY));
     storedPlace_.reset();
+    storedSize_.reset();
 }
 
 void FrmNote::GripMouseDown(const platform::MouseEvent& e) {
@@ -60,6 +61,7 @@ void FrmNote::GripMouseDown(const platform::MouseEvent& e) {
 
 void FrmNote::GripMouseMove(const platform::MouseEvent& e) {
     if (e.button != platform::kLeftButton) return;
+    storedSize_.reset();
     // The grip stays where it was while hidden, so the pointer's offset is the distance moved.
     const int newWidth = ResizeStartWidth + (e.x - module_.DragStartX);
     if (form_->bounds().w > kMinimumWidth || newWidth > form_->bounds().w) {
@@ -79,7 +81,7 @@ void FrmNote::GripMouseUp() {
     NoteText->setVisible(true);
     // The grip was clicked: it has the focus again (hidden, it had to give it up to the window).
     ButResize->setFocus();
-    NoteHeight->setCaption(std::to_string(window.h));
+    NoteHeight = window.h;
     NoteSave();
 }
 

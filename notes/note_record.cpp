@@ -11,6 +11,7 @@ namespace {
 constexpr std::size_t kNumberWidth = 5;
 constexpr std::size_t kFontSizeWidth = 2;
 constexpr std::size_t kTextFieldWidth = 15;
+constexpr int kLargestFontSize = 99;  // the most that kFontSizeWidth characters hold
 
 std::string Field(const std::string& record, std::size_t position, std::size_t width) {
     return record.substr(position - 1, width);
@@ -36,7 +37,14 @@ std::string FixedField(const std::string& value, std::size_t width) {
 }
 
 int RoundFontSize(double size) {
+    // Checked before the conversion: a double beyond int's range (or not a number) has no int.
+    if (!(size >= 0)) return 0;
+    if (size >= kLargestFontSize + 0.5) return kLargestFontSize;
     return static_cast<int>(std::floor(size + 0.5));
+}
+
+bool FontSizeFits(double size) {
+    return size > 0 && size < kLargestFontSize + 0.5;
 }
 
 std::string BuildNoteString(const NoteFields& fields, const std::string& text) {

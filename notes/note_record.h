@@ -36,8 +36,11 @@ inline constexpr platform::ColorRef kDefaultNoteBackColor = 0x94C2E3;
 // `value` left-justified in `width` characters: filled with spaces, or cut keeping its start.
 std::string FixedField(const std::string& value, std::size_t width);
 
-// Font sizes are stored as whole points, halves rounded upwards (7.5 -> 8, 8.25 -> 8).
+// Font sizes are stored as whole points, halves rounded upwards (7.5 -> 8, 8.25 -> 8), in a field
+// of two characters: a size beyond it is stored as the nearest size it holds (0 or 99).
 int RoundFontSize(double size);
+// Whether a note can take this size and store it as it is: above 0 and below 99.5 points.
+bool FontSizeFits(double size);
 
 std::string BuildNoteString(const NoteFields& fields, const std::string& text);
 

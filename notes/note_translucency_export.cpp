@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "app/datafiles.h"
-#include "app/main_window.h"
 #include "notes/note_window.h"
 
 namespace notes {
@@ -16,7 +15,7 @@ constexpr int kOpaque = 255;
 constexpr int kDesktopFolder = 0;
 
 bool TranslucencyOn(const app::Module& module) {
-    return module.Diar && module.Diar->ChkTranslut && module.Diar->ChkTranslut->value() != 0;
+    return module.Translucent != 0;
 }
 
 std::string ExportTimeStamp(const platform::DateTime& t) {

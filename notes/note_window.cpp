@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "app/datafiles.h"
-#include "app/main_window.h"
 #include "app/settings.h"
 #include "notes/note_artwork.h"
+#include "notes/note_placement.h"
 
 namespace notes {
 
@@ -34,12 +34,12 @@ FrmNote::FrmNote(app::Module& module) : module_(module), form_(module.platform.c
 
     form_->setBounds(kNewNoteBounds);
     RolledUp = 0;
-    NoteID->setCaption(std::to_string(module_.NoteRecNo));
+    NoteID = module_.NoteRecNo;
     if (!module_.NoteRecord.empty()) {
         ApplyRecord();
     } else {
         ApplyDefaultFormat();
-        NoteHeight->setCaption(std::to_string(form_->bounds().h));
+        NoteHeight = form_->bounds().h;
         NoteSave();
     }
     TranspOn();
@@ -89,12 +89,6 @@ void FrmNote::CreateElements() {
     ButResize->setPicture(GripPicture());
     ButResize->setCursor(platform::Cursor::SizeNwSe);
 
-    NoteID = &form_->add(ControlKind::Label, "NoteID", {0, 0, 0, 0});
-    NoteID->setVisible(false);
-    NoteHeight = &form_->add(ControlKind::Label, "NoteHeight", {0, 0, 0, 0});
-    NoteHeight->setVisible(false);
-    NoteHeight->setCaption("127");
-
     Odpocet = &form_->addTimer("Odpocet", 500);
 }
 
@@ -132,18 +126,14 @@ void FrmNote::ConnectEvents() {
     form_->onCloseRequest = [this] { NoteSave(); };
 }
 
-int FrmNote::RecordNumber() const {
-    return static_cast<int>(app::ParseNumber(NoteID->caption()));
-}
-
 void FrmNote::ApplyDefaultFormat() {
     SetBackColor(static_cast<platform::ColorRef>(app::ParseColor(module_.NoteBackColor, kDefaultNoteBackColor)));
     SetForeColor(static_cast<platform::ColorRef>(app::ParseColor(module_.NoteForeColor, 0)));
     platform::Font font = NoteText->font();
     if (!module_.NoteFontName.empty()) font.name = module_.NoteFontName;
     font.bold = app::ParseNumber(module_.NoteFontBold) != 0;
-    // A size that cannot be shown keeps the text box's own.
-    if (const double size = app::ParseNumber(module_.NoteFontSize); size > 0) font.size = size;
+    // A size that cannot be shown, or that the record could not hold, keeps the text box's own.
+    if (const double size = app::ParseNumber(module_.NoteFontSize); FontSizeFits(size)) font.size = size;
     NoteText->setFont(font);
     NoteText->setAlignment(AlignmentOf(static_cast<int>(std::lround(app::ParseNumber(module_.NoteAlignment)))));
 }
@@ -155,20 +145,26 @@ void FrmNote::ApplyRecord() {
         return;
     }
     const NoteFields fields = ParseNoteHeader(record);
-    form_->setBounds({fields.left, fields.top, fields.width, fields.height});
-    KeepOnScreen();
-    NoteHeight->setCaption(std::to_string(fields.height));
+    const Rect stored{fields.left, fields.top, fields.width, fields.height};
+    const Rect shown = OpeningBounds(stored, module_.platform.screen());
+    // The record keeps its place until the user moves the note, and its size until the user moves
+    // or resizes it: a note goes back when its monitor returns, and a damaged record is not
+    // rewritten with numbers the user never chose.
+    if (shown.x != stored.x || shown.y != stored.y) storedPlace_ = platform::Point{stored.x, stored.y};
+    if (shown.w != stored.w || shown.h != stored.h) storedSize_ = Size{stored.w, stored.h};
+    form_->setBounds(shown);
+    NoteHeight = shown.h;
     NoteText->setText(NoteTextOf(record));
     const Rect window = form_->bounds();
     NoteText->resize(std::max(window.w - 9, 0), std::max(window.h - 21, 0));
     if (fields.rolledUp) RollUpOrDown();
-    ButResize->move(form_->bounds().w - 10, fields.height - 10);
+    ButResize->move(form_->bounds().w - 10, NoteHeight - 10);
 
     NoteText->setAlignment(AlignmentOf(fields.alignment));
     platform::Font font = NoteText->font();
     if (!fields.fontName.empty()) font.name = fields.fontName;
     font.bold = fields.bold;
-    if (fields.fontSize > 0) font.size = fields.fontSize;
+    if (FontSizeFits(fields.fontSize)) font.size = fields.fontSize;
     NoteText->setFont(font);
     SetForeColor(fields.foreColor);
     SetBackColor(fields.backColor);
@@ -178,44 +174,19 @@ void FrmNote::OpenDamagedRecord() {
     // No header to read: the note opens in the default format at the new note's place, showing
     // whatever the record holds, and its record stays as it is until the note is changed.
     ApplyDefaultFormat();
-    NoteHeight->setCaption(std::to_string(form_->bounds().h));
+    NoteHeight = form_->bounds().h;
     NoteText->setText(module_.NoteRecord);
-}
-
-void FrmNote::KeepOnScreen() {
-    // A note stored on a monitor that is no longer there opens on the nearest one, whole.
-    const platform::ScreenInfo screen = module_.platform.screen();
-    std::vector<Rect> monitors = screen.monitors;
-    if (monitors.empty()) monitors.push_back({0, 0, screen.width, screen.height});
-    const Rect window = form_->bounds();
-    const Rect title{window.x, window.y, window.w, kRolledUpHeight};
-    const auto overlaps = [](const Rect& a, const Rect& b) {
-        return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-    };
-    for (const Rect& monitor : monitors) {
-        if (overlaps(title, monitor)) return;
-    }
-    const auto distance = [&window](const Rect& m) {
-        const long long dx = std::max({m.x - (window.x + window.w), window.x - (m.x + m.w), 0});
-        const long long dy = std::max({m.y - (window.y + window.h), window.y - (m.y + m.h), 0});
-        return dx * dx + dy * dy;
-    };
-    const Rect nearest = *std::min_element(monitors.begin(), monitors.end(),
-                                           [&](const Rect& a, const Rect& b) { return distance(a) < distance(b); });
-    const int x = std::max(nearest.x, std::min(window.x, nearest.x + nearest.w - window.w));
-    const int y = std::max(nearest.y, std::min(window.y, nearest.y + nearest.h - window.h));
-    storedPlace_ = platform::Point{window.x, window.y};
-    form_->move(x, y);
 }
 
 NoteFields FrmNote::CurrentFields() const {
     const Rect window = form_->bounds();
     NoteFields fields;
     const platform::Point place = storedPlace_.value_or(platform::Point{window.x, window.y});
+    const Size size = storedSize_.value_or(Size{window.w, NoteHeight});
     fields.left = place.x;
     fields.top = place.y;
-    fields.width = window.w;
-    fields.height = static_cast<int>(app::ParseNumber(NoteHeight->caption()));
+    fields.width = size.width;
+    fields.height = size.height;
     fields.rolledUp = RolledUp == 1;
     fields.alignment = static_cast<int>(NoteText->alignment());
     fields.bold = NoteText->font().bold;
@@ -324,7 +295,7 @@ void FrmNote::RollUpOrDown() {
     if (form_->bounds().h <= kRolledUpHeight) {
         RolledUp = 0;
         LabelTit->setCaption("");
-        form_->resize(form_->bounds().w, static_cast<int>(app::ParseNumber(NoteHeight->caption())));
+        form_->resize(form_->bounds().w, NoteHeight);
     } else {
         RolledUp = 1;
         const std::string text = NoteText->text();

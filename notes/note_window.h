@@ -22,7 +22,7 @@ public:
 
     platform::Form& form() const { return *form_; }
     bool closed() const { return form_->closed(); }
-    int RecordNumber() const;
+    int RecordNumber() const { return NoteID; }
 
     // Writes the note into its record; a failure is reported and the note keeps its text.
     void NoteSave();
@@ -50,10 +50,10 @@ public:
     platform::Control* BorderBot = nullptr;
     platform::Control* NoteText = nullptr;
     platform::Control* ButResize = nullptr;
-    platform::Control* NoteID = nullptr;
-    platform::Control* NoteHeight = nullptr;
     platform::Timer* Odpocet = nullptr;
 
+    // The note's full height in pixels, kept while it is rolled up; the record stores it.
+    int NoteHeight = 0;
     int RolledUp = 0;
     std::uint8_t SaveCountdown = 0;
 
@@ -63,7 +63,6 @@ private:
     void ApplyRecord();
     void ApplyDefaultFormat();
     void OpenDamagedRecord();
-    void KeepOnScreen();
     NoteFields CurrentFields() const;
 
     // Format, shared by the keys, the record and the defaults.
@@ -98,10 +97,19 @@ private:
 
     app::Module& module_;
     std::unique_ptr<platform::Form> form_;
+    // The note's record number (1 to 40), its identity for its whole life.
+    int NoteID = 0;
     bool lastWriteFailed_ = false;
     // The stored place of a note whose monitor is gone and which opened on another one: the
     // record keeps it until the user moves the note, so the note returns with its monitor.
     std::optional<platform::Point> storedPlace_;
+    // The stored size of a note larger than its monitor's work area, which opened smaller: the
+    // record keeps it until the user moves or resizes the note.
+    struct Size {
+        int width;
+        int height;
+    };
+    std::optional<Size> storedSize_;
     int ResizeStartWidth = 0;
     // Pixels in a full int: a window of any height can be resized.
     int ResizeStartHeight = 0;

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/picture_scaling.h"
+
 namespace platform::win32 {
 
 COLORREF ToGdiColor(ColorRef color) {
@@ -41,20 +43,25 @@ UniqueBitmap PictureBitmap(HDC dc, const Picture& picture, bool premultiplied) {
 
 void DrawPicture(HDC dc, HBITMAP bitmap, const Picture& picture, const RECT& dest, bool stretch) {
     if (!bitmap || picture.empty()) return;
+    const int destW = dest.right - dest.left;
+    const int destH = dest.bottom - dest.top;
+    if (destW <= 0 || destH <= 0) return;
+    if (stretch && (destW != picture.width || destH != picture.height)) {
+        // AlphaBlend stretches by taking the nearest source pixel, which squeezes fine detail
+        // unevenly (whole stretches of a dotted line vanish); an evenly resampled copy is drawn
+        // at its own size instead.
+        const Picture scaled = Resample(picture, destW, destH);
+        const UniqueBitmap scaledBitmap = PictureBitmap(dc, scaled, true);
+        DrawPicture(dc, scaledBitmap.get(), scaled, dest, false);
+        return;
+    }
     UniqueMemoryDc source(CreateCompatibleDC(dc));
     if (!source) return;
     Selection selected(source.get(), bitmap);
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    const int destW = dest.right - dest.left;
-    const int destH = dest.bottom - dest.top;
-    if (destW <= 0 || destH <= 0) return;
-    if (stretch) {
-        AlphaBlend(dc, dest.left, dest.top, destW, destH, source.get(), 0, 0, picture.width, picture.height, blend);
-    } else {
-        const int w = std::min(destW, picture.width);
-        const int h = std::min(destH, picture.height);
-        AlphaBlend(dc, dest.left, dest.top, w, h, source.get(), 0, 0, w, h, blend);
-    }
+    const int w = std::min(destW, picture.width);
+    const int h = std::min(destH, picture.height);
+    AlphaBlend(dc, dest.left, dest.top, w, h, source.get(), 0, 0, w, h, blend);
 }
 
 UniqueIcon IconFromPicture(const Picture& picture) {

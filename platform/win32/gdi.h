@@ -20,8 +20,8 @@ COLORREF ToGdiColor(ColorRef color);
 // icons.
 UniqueBitmap PictureBitmap(HDC dc, const Picture& picture, bool premultiplied);
 
-// Draws a premultiplied picture bitmap into `dest`: stretched to it, or at its own size clipped
-// to it.
+// Draws a premultiplied picture bitmap into `dest`: stretched (or squeezed) evenly to it, or at
+// its own size clipped to it.
 void DrawPicture(HDC dc, HBITMAP bitmap, const Picture& picture, const RECT& dest, bool stretch);
 
 // An icon with the picture's alpha channel (and a matching mask for old shells).

@@ -58,6 +58,7 @@ protected:
 TEST_F(Settings, FirstRunWritesTheEightDefaultLines) {
     EXPECT_EQ(file("\\Notes.ini"), "NORESUME\r\nMS Sans Serif\r\n8\r\n0\r\n&H00000000\r\n&H0094C2E3\r\n2\r\n0\r\n");
     EXPECT_EQ(module->NoteBackColor, "&H0094C2E3");
+    EXPECT_EQ(module->Translucent, 0);
     EXPECT_EQ(module->Diar->ChkTranslut->value(), 0);
 }
 
@@ -69,7 +70,7 @@ TEST_F(Settings, SaveWritesValuesAndTheCheckBox) {
     module->NoteForeColor = "&HFF";
     module->NoteBackColor = "&HFFFFFF";
     module->NoteAlignment = "0";
-    module->Diar->ChkTranslut->setValue(1);
+    module->Translucent = 1;
     ASSERT_TRUE(app::SaveSettings(*module));
     EXPECT_EQ(file("\\Notes.ini"), "05.03.2007\r\nArial\r\n12\r\n1\r\n&HFF\r\n&HFFFFFF\r\n0\r\n1\r\n");
 }
@@ -77,26 +78,42 @@ TEST_F(Settings, SaveWritesValuesAndTheCheckBox) {
 TEST_F(Settings, ShortFileKeepsTheValuesOfItsMissingLines) {
     putFile("\\Notes.ini", "RESUME\r\nArial\r\n");
     module->NoteFontSize = "9";
-    module->Diar->ChkTranslut->setValue(1);
+    module->Translucent = 1;
     app::LoadSettings(*module);
     EXPECT_EQ(module->ResumeMode, "RESUME");
     EXPECT_EQ(module->NoteFontName, "Arial");
     EXPECT_EQ(module->NoteFontSize, "9");
-    EXPECT_EQ(module->Diar->ChkTranslut->value(), 1);
+    EXPECT_EQ(module->Translucent, 1);
 }
 
-TEST_F(Settings, LineEightSetsTheCheckBoxOnlyWithAValidState) {
+TEST_F(Settings, LineEightSetsTranslucentOnlyWithAValidState) {
     struct Case {
         std::string line;
         int expected;  // starting from 1
     };
     const Case cases[] = {{"0", 0}, {"1", 1}, {"2", 2}, {"", 1}, {"7", 1}, {"-1", 1}, {"yes", 1}, {" 0 ", 0}};
     for (const auto& c : cases) {
-        module->Diar->ChkTranslut->setValue(1);
+        module->Translucent = 1;
         putFile("\\Notes.ini", "NORESUME\r\nA\r\n8\r\n0\r\n&H0\r\n&H0\r\n2\r\n" + c.line + "\r\n");
         app::LoadSettings(*module);
-        EXPECT_EQ(module->Diar->ChkTranslut->value(), c.expected) << '"' << c.line << '"';
+        EXPECT_EQ(module->Translucent, c.expected) << '"' << c.line << '"';
     }
+}
+
+TEST_F(Settings, TheCheckBoxMirrorsTranslucent) {
+    // The user's clicks reach the value the settings file and the notes read...
+    platform.click(*module->Diar->ChkTranslut);
+    EXPECT_EQ(module->Translucent, 1);
+    ASSERT_TRUE(app::SaveSettings(*module));
+    EXPECT_TRUE(file("\\Notes.ini").ends_with("\r\n1\r\n"));
+    platform.click(*module->Diar->ChkTranslut);
+    EXPECT_EQ(module->Translucent, 0);
+    // ...and a value read at start-up shows in the box, greyed included.
+    putFile("\\Notes.ini", "NORESUME\r\nA\r\n8\r\n0\r\n&H0\r\n&H0\r\n2\r\n2\r\n");
+    app::Module next(platform);
+    ASSERT_TRUE(app::Main(next));
+    EXPECT_EQ(next.Translucent, 2);
+    EXPECT_EQ(next.Diar->ChkTranslut->value(), 2);
 }
 
 TEST_F(Settings, ClearingTranslucentIsRememberedForTheRun) {

@@ -59,7 +59,7 @@ TEST_F(NoteMoveResize, ResizeHidesTheTextThenFitsItAndSaves) {
     EXPECT_TRUE(note->ButResize->visible());
     EXPECT_EQ(note->NoteText->rect(), (Rect{5, 17, 191, 179}));
     EXPECT_EQ(note->ButResize->rect(), (Rect{190, 190, 10, 10}));
-    EXPECT_EQ(note->NoteHeight->caption(), "200");
+    EXPECT_EQ(note->NoteHeight, 200);
     EXPECT_EQ(Record(40).substr(10, 10), "200  200  ");
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using notes::BuildNoteString;
@@ -123,6 +125,24 @@ TEST(NoteHeader, OnlyAOneMeansRolledUpAndAnyNonZeroMeansBold) {
     const NoteFields fields = ParseNoteHeader(record);
     EXPECT_FALSE(fields.rolledUp);
     EXPECT_TRUE(fields.bold);
+}
+
+TEST(NoteHeader, AnyFontSizeIsStoredAsTheNearestSizeTheFieldHolds) {
+    // Sizes no note is given (a damaged settings file may hold them) still give a header of 70
+    // characters with a whole number of points from 0 to 99 in the size field.
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const std::pair<double, double> cases[] = {
+        {99.4, 99},         {99.5, 99},      {1e10, 99},
+        {2147483648.0, 99}, {kInfinity, 99}, {-0.3, 0},
+        {-1e10, 0},         {-kInfinity, 0}, {std::numeric_limits<double>::quiet_NaN(), 0}};
+    for (const auto& [size, expected] : cases) {
+        NoteFields fields = NewNoteDefaults();
+        fields.fontSize = size;
+        const std::string record = BuildNoteString(fields, "");
+        ASSERT_EQ(record.size(), 70u) << size;
+        EXPECT_EQ(ParseNoteHeader(record).fontSize, expected) << size;
+        EXPECT_EQ(record.substr(25), BuildNoteString(NewNoteDefaults(), "").substr(25)) << size;
+    }
 }
 
 TEST(NoteHeader, LongestTextFillsTheRecordExactly) {

@@ -29,7 +29,7 @@ TEST_F(NoteWindow, NewNoteOpensAtItsPlaceInTheDefaultFormatAndIsWrittenAtOnce) {
     EXPECT_EQ(note.NoteText->alignment(), Align::Center);
     EXPECT_EQ(note.NoteText->backColor(), 0x94C2E3u);
     EXPECT_EQ(note.form().backColor(), 0x94C2E3u);
-    EXPECT_EQ(note.NoteHeight->caption(), "127");
+    EXPECT_EQ(note.NoteHeight, 127);
     EXPECT_EQ(Record(40), "80   80   166  127  0208 MS Sans Serif  &H0            &H94C2E3       ");
     EXPECT_TRUE(note.ButResize->hasFocus());
     EXPECT_FALSE(note.form().topMost());
@@ -70,7 +70,7 @@ TEST_F(NoteWindow, RolledUpRecordReopensRolledUpWithItsTitle) {
     EXPECT_EQ(note.RolledUp, 1);
     EXPECT_EQ(note.form().bounds().h, 15);
     EXPECT_EQ(note.LabelTit->caption(), std::string(32, 'a'));
-    EXPECT_EQ(note.NoteHeight->caption(), "150");
+    EXPECT_EQ(note.NoteHeight, 150);
     EXPECT_EQ(note.ButResize->rect().y, 140);
     platform.doubleClick(*note.LabelTit);
     EXPECT_EQ(note.form().bounds().h, 150);
@@ -106,6 +106,45 @@ TEST_F(NoteWindow, NoteReachableOnAMonitorStaysWhereItWas) {
     module->NoteRecord = stored;
     notes::OpenNoteWindow(*module);
     EXPECT_EQ(module->Notes.back()->form().bounds(), (Rect{-5, 700, 200, 150}));
+}
+
+TEST_F(NoteWindow, NoteLargerThanTheWorkAreaOpensNoLargerAndKeepsItsRecordUntilResized) {
+    platform::ScreenInfo screen;
+    screen.monitors = {{0, 0, 1024, 738}};
+    platform.setScreen(screen);
+    // A damaged header: every number as large as its field holds.
+    const std::string stored = StoredNote(99999, 99999, 99999, 99999, "huge");
+    StoreRecord(9, stored);
+    module->NoteRecNo = 9;
+    module->NoteRecord = stored;
+    notes::OpenNoteWindow(*module);
+    notes::FrmNote& note = *module->Notes.back();
+    EXPECT_EQ(note.form().bounds(), (Rect{0, 0, 1024, 738}));
+    EXPECT_EQ(note.NoteHeight, 738);
+    EXPECT_EQ(note.ButResize->rect(), (Rect{1014, 728, 10, 10}));  // the grip can be reached
+    platform.type(*note.NoteText, "!");
+    platform.advance(5000);
+    EXPECT_EQ(Record(9), StoredNote(99999, 99999, 99999, 99999, "!huge"));
+    platform.doubleClick(*note.LabelTit);
+    platform.doubleClick(*note.LabelTit);
+    EXPECT_EQ(note.form().bounds().h, 738);
+    EXPECT_EQ(Record(9), StoredNote(99999, 99999, 99999, 99999, "!huge"));
+    platform.press(*note.ButResize, platform::kLeftButton, 0, 5, 5);
+    platform.moveMouse(*note.ButResize, platform::kLeftButton, 0, -95, -95);
+    platform.release(*note.ButResize, platform::kLeftButton, 0, -95, -95);
+    EXPECT_EQ(Record(9).substr(10, 10), "924  638  ");
+}
+
+TEST_F(NoteWindow, DefaultFontSizeARecordCannotHoldGivesTheTextBoxItsOwnSize) {
+    // A damaged settings file may hold any number; the sizes a record holds are kept exactly.
+    const std::pair<std::string, double> cases[] = {{"9999999999", 8}, {"2147483648", 8}, {"100", 8},
+                                                    {"12.5", 12.5},    {"99", 99},        {"0.25", 0.25}};
+    for (const auto& [setting, size] : cases) {
+        module->NoteFontSize = setting;
+        notes::FrmNote& note = OpenNewNote();
+        EXPECT_EQ(note.NoteText->font().size, size) << setting;
+        EXPECT_EQ(notes::ParseNoteHeader(Record(note.RecordNumber())).fontSize, notes::RoundFontSize(size)) << setting;
+    }
 }
 
 TEST_F(NoteWindow, AutosaveWritesTenTicksAfterTheLastKey) {
@@ -267,7 +306,7 @@ TEST_F(NoteWindow, RollUpShowsTheFirstLineAndRollDownRestoresTheFullHeight) {
     EXPECT_EQ(note.RolledUp, 1);
     EXPECT_EQ(note.form().bounds().h, 15);  // not corrected to the minimum
     EXPECT_EQ(note.LabelTit->caption(), "");
-    EXPECT_EQ(note.NoteHeight->caption(), "127");
+    EXPECT_EQ(note.NoteHeight, 127);
     EXPECT_EQ(Record(40).substr(15, 6), "127  1");  // the releases saved the rolled-up state
     platform.doubleClick(*note.LabelTit);
     EXPECT_EQ(note.RolledUp, 0);
