@@ -97,7 +97,7 @@ protected:
         platform_.doEvents();
     }
 
-    Win32Platform platform_;
+    Win32Platform platform_{"Win32 input path test"};
     std::unique_ptr<Form> form_;
     std::vector<std::string> events_;
 };
@@ -205,7 +205,7 @@ TEST_F(Win32InputPath, RefusedClassesAndWindowsAreReportedWhereTheyHappen) {
     EXPECT_NE(expected.reports[0].find("OrvaneNotesBrokenClass"), std::string::npos) << expected.reports[0];
     EXPECT_NE(expected.reports[1].find("a test window"), std::string::npos) << expected.reports[1];
     // A class this process registered already is no failure: a second platform is made quietly.
-    Win32Platform second;
+    Win32Platform second{"Win32 input path test"};
     EXPECT_EQ(expected.reports.size(), 2u);
 }
 
