@@ -43,36 +43,11 @@ TEST(WeekdayAlarmRow, CountsFromMondayWhateverTheDate) {
     EXPECT_EQ(alarms::WeekdayAlarmRow(2027, 1, 1), 5);  // a Friday
 }
 
-TEST(CollectAlarms, EachSourceJoinsItsOwnWay) {
-    const std::string time = "9:05";
+TEST(CollectAlarms, ADiaryLineTakesTheDayMessagesPlaceAndTheOtherSourcesFollowIt) {
     const TodaysAlarmTexts line{"[9:05] dentist", "", "", ""};
-    const TodaysAlarmTexts note{"", "call [9:05]", "", ""};
-    const TodaysAlarmTexts lineAndNote{"[9:05] dentist", "call [9:05]", "", ""};
-    const TodaysAlarmTexts tables{"", "", "9:05 gym", "9:05, 18:00 pills"};
-    const TodaysAlarmTexts silent{"dentist", "call [9:06]", "19:05", "9:055"};
-    EXPECT_EQ(alarms::CollectAlarms("", line, time), "[9:05] dentist");
-    EXPECT_EQ(alarms::CollectAlarms("", note, time), "\r\ncall [9:05]");
-    EXPECT_EQ(alarms::CollectAlarms("", lineAndNote, time), "[9:05] dentist\r\ncall [9:05]");
-    EXPECT_EQ(alarms::CollectAlarms("", tables, time), "9:05 gym\r\n9:05, 18:00 pills");
-    EXPECT_EQ(alarms::CollectAlarms("", silent, time), "");
-    // After a day message: a diary line takes its place, the other sources follow it.
-    EXPECT_EQ(alarms::CollectAlarms("day", line, time), "[9:05] dentist");
-    EXPECT_EQ(alarms::CollectAlarms("day", note, time), "day\r\ncall [9:05]");
-    EXPECT_EQ(alarms::CollectAlarms("day", tables, time), "day\r\n9:05 gym\r\n9:05, 18:00 pills");
-}
-
-TEST(DayMessage, ShownUnlessSeenTodayOrSwitchedOff) {
-    const platform::DateTime today{2026, 3, 8, 10, 0, 0};
-    EXPECT_EQ(alarms::DismissalDate(today), "08.03.2026");
-    EXPECT_FALSE(alarms::DayMessageWanted("RESUME", today));
-    EXPECT_FALSE(alarms::DayMessageWanted("08.03.2026", today));
-    EXPECT_TRUE(alarms::DayMessageWanted("07.03.2026", today));
-    EXPECT_TRUE(alarms::DayMessageWanted("NORESUME", today));
-}
-
-TEST(DayMessage, LineThenEmptyLineThenNote) {
-    EXPECT_EQ(alarms::DayMessageText("dentist", "Mum's birthday"), "dentist\r\n\r\nMum's birthday");
-    EXPECT_EQ(alarms::DayMessageText("", "Mum's birthday"), "Mum's birthday");
+    const TodaysAlarmTexts noteAndTables{"", "call [9:05]", "9:05 gym", "9:055"};
+    EXPECT_EQ(alarms::CollectAlarms("day", line, "9:05"), "[9:05] dentist");
+    EXPECT_EQ(alarms::CollectAlarms("day", noteAndTables, "9:05"), "day\r\ncall [9:05]\r\n9:05 gym");
     EXPECT_EQ(alarms::TrimSpaces("  dentist \r\n birthday  "), "dentist \r\n birthday");
     EXPECT_EQ(alarms::TrimSpaces("   "), "");
 }

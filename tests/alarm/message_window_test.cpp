@@ -41,10 +41,7 @@ TEST_F(MessageWindow, ItsSizeLookAndPlace) {
     EXPECT_EQ(message().MsgLabelSH->foreColor(), platform::rgb(0, 64, 64));
     const auto text = message().MsgLabel->rect();
     EXPECT_EQ(message().MsgLabelSH->rect(), (platform::Rect{text.x + 2, text.y + 2, text.w, text.h}));
-    for (int i = 1; i <= 8; ++i) EXPECT_NE(form.find("Line" + std::to_string(i)), nullptr) << i;
     EXPECT_EQ(*message().Image1->picture(), *alarms::art::OkPicture());
-    EXPECT_EQ(message().Image1->rect().w, 80);
-    EXPECT_EQ(message().Image2->rect().w, 20);
     EXPECT_EQ(message().Image1->cursor(), Cursor::Hand);
     EXPECT_EQ(message().Image2->cursor(), Cursor::Hand);
 }
