@@ -2,6 +2,7 @@
 // images that open the help page and the web site.
 #include <cmath>
 
+#include "alarm/day_message.h"
 #include "app/main_window.h"
 #include "app/session.h"
 #include "app/tray_icon.h"
@@ -73,6 +74,7 @@ void FrmDiar::DiarStart() {
     module_.ShownMonth = today.month;
     module_.DiaryDirty = false;
     ShowYear();
+    alarms::Sprava(module_);
     TrayIconAdd(module_);
 }
 

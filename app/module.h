@@ -15,6 +15,11 @@ namespace notes {
 class FrmNote;
 }
 
+namespace alarms {
+class AlarmClock;
+class MessageWindow;
+}  // namespace alarms
+
 namespace app {
 
 // Title of the program's message boxes.
@@ -105,6 +110,9 @@ struct Module {
     std::vector<std::unique_ptr<notes::FrmNote>> Notes;
     // The notification-area icon, on the main window.
     std::unique_ptr<TrayIcon> Tray;
+    // The alarm clock with its timer on the main window, and the message window it rings in.
+    std::unique_ptr<alarms::AlarmClock> Clock;
+    std::unique_ptr<alarms::MessageWindow> Message;
 
     std::string Path(const std::string& name) const { return DataPath + name; }
 };

@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "alarm/alarm_clock.h"
+#include "alarm/message_window.h"
 #include "app/datafiles.h"
 #include "app/main_window.h"
 #include "app/session.h"
@@ -74,6 +76,8 @@ bool Main(Module& module) {
     if (platform.anotherInstanceRunning()) return false;
 
     module.Diar = std::make_unique<FrmDiar>(module);
+    module.Clock = std::make_unique<alarms::AlarmClock>(module);
+    module.Message = std::make_unique<alarms::MessageWindow>(module);
     module.Tray = std::make_unique<TrayIcon>(module);
     module.Menu = platform.createForm("FrmMenu", "Menu");
 

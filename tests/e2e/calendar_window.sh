@@ -12,6 +12,8 @@ today=$((10#$(date +%d)))
 # ---- data -------------------------------------------------------------------------------------
 
 e2e_first_run_tree "$E2E_DATA"
+# Today's day message counts as seen, so that it does not cover the calendar window.
+sed -i "1s/^NORESUME/$(date +%d.%m.%Y)/" "$E2E_DATA/Notes.ini"
 
 # Line number (from 1) of a date in the 366-line files.
 recurring_line() {

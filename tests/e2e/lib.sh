@@ -4,6 +4,7 @@
 #     source "$(dirname "$0")/lib.sh"
 #     e2e_setup "$exe"            # Xvfb, prefix, empty program folder; cleanup on exit
 #     e2e_start                   # starts the program; its PID is in $E2E_PID
+#     e2e_start_at "2026-12-07 23:59:40"  # the same, its clock starting at that moment
 #     e2e_wait_until 30 some_check
 #     e2e_tray_click 3            # right press on the tray icon
 #     e2e_screenshot shot.png
@@ -70,6 +71,13 @@ e2e_setup() {
 # Starts the program from its folder in the background; sets E2E_PID.
 e2e_start() {
     (cd "$E2E_PROGRAM" && exec wine "C:\\Orvane Notes\\OrvaneNotes.exe") >>"$E2E_WORK/wine.log" 2>&1 &
+    E2E_PID=$!
+}
+
+# Starts the program like e2e_start, with its clock starting at $1 ("2026-12-07 23:59:40") and
+# running on from there (Debian's faketime; Wine takes its time from it).
+e2e_start_at() {
+    (cd "$E2E_PROGRAM" && exec faketime -f "@$1" wine "C:\\Orvane Notes\\OrvaneNotes.exe") >>"$E2E_WORK/wine.log" 2>&1 &
     E2E_PID=$!
 }
 

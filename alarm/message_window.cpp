@@ -1,0 +1,130 @@
+#include "alarm/message_window.h"
+
+#include <cmath>
+
+#include "alarm/alarm_artwork.h"
+#include "alarm/alarm_rules.h"
+#include "app/artwork_main_window.h"
+#include "app/settings.h"
+
+namespace alarms {
+
+using platform::ControlKind;
+using platform::rgb;
+
+namespace {
+
+constexpr int kClientWidthTwips = 4860;
+constexpr int kClientHeightTwips = 3480;
+
+constexpr platform::ColorRef kWindowBlue = rgb(0x00, 0x60, 0x90);
+constexpr platform::ColorRef kSkyText = rgb(0xB0, 0xEF, 0xFF);
+constexpr platform::ColorRef kInnerFrame = rgb(0x86, 0xC8, 0xEE);
+constexpr platform::ColorRef kMessageText = rgb(0xC0, 0xE0, 0xFF);
+constexpr platform::ColorRef kMessageShadow = rgb(0x00, 0x40, 0x40);
+constexpr int kShadowOffset = 2;  // 30 twips
+
+// "7. DECEMBER 2026": the locale's month name.
+std::string DateTitle(platform::Locale& locale, const platform::DateTime& today) {
+    return locale.toUpper(std::to_string(today.day) + ". " + locale.monthName(today.month) + " " +
+                          std::to_string(today.year));
+}
+
+}  // namespace
+
+MessageWindow::MessageWindow(app::Module& module)
+    : module_(module), form_(module.platform.createForm("FrmMessage", "Message!")) {
+    const auto screen = module_.platform.screen();
+    form_->setBounds({0, 0, kClientWidthTwips / screen.twipsPerPixelX, kClientHeightTwips / screen.twipsPerPixelY});
+    form_->setBackColor(kWindowBlue);
+    Build();
+    form_->onActivate = [this] { Activate(); };
+    // Closing it by the keyboard acts as its close image.
+    form_->onCloseRequest = [this] { form_->hide(); };
+    Image1->onMouseUp = [this](const platform::MouseEvent& e) {
+        if (e.button == platform::kLeftButton) Acknowledge();
+    };
+    Image2->onMouseUp = [this](const platform::MouseEvent& e) {
+        if (e.button == platform::kLeftButton) form_->hide();
+    };
+}
+
+void MessageWindow::Build() {
+    const int w = form_->bounds().w;
+    const int h = form_->bounds().h;
+    // Two frames along the edges: Line1..Line4 outside, Line5..Line8 inside.
+    for (int frame = 0; frame < 2; ++frame) {
+        const int inset = 1 + 3 * frame;
+        const int left = inset;
+        const int top = inset;
+        const int right = w - 1 - inset;
+        const int bottom = h - 1 - inset;
+        const int first = 1 + 4 * frame;
+        const std::array<std::array<int, 4>, 4> ends{{{left, top, right, top},
+                                                      {right, top, right, bottom},
+                                                      {left, bottom, right, bottom},
+                                                      {left, top, left, bottom}}};
+        for (int side = 0; side < 4; ++side) {
+            Control& line = form_->add(ControlKind::Line, "Line" + std::to_string(first + side), {});
+            const auto& [x1, y1, x2, y2] = ends[static_cast<std::size_t>(side)];
+            line.setLine(x1, y1, x2, y2);
+            line.setBorderColor(frame == 0 ? kSkyText : kInnerFrame);
+            Line[static_cast<std::size_t>(first + side)] = &line;
+        }
+    }
+
+    TitleMsg = &form_->add(ControlKind::Label, "TitleMsg", {32, 13, w - 64, 20});
+    TitleMsg->setAlignment(platform::Align::Center);
+    TitleMsg->setFont({"Tahoma", 12, true, 0});
+    TitleMsg->setForeColor(kSkyText);
+
+    const platform::Rect text{16, 42, w - 32, h - 84};
+    MsgLabelSH =
+        &form_->add(ControlKind::Label, "MsgLabelSH", {text.x + kShadowOffset, text.y + kShadowOffset, text.w, text.h});
+    MsgLabel = &form_->add(ControlKind::Label, "MsgLabel", text);
+    for (Control* label : {MsgLabelSH, MsgLabel}) {
+        label->setAlignment(platform::Align::Center);
+        label->setFont({"Tahoma", 10, true, 0});
+    }
+    MsgLabelSH->setForeColor(kMessageShadow);
+    MsgLabel->setForeColor(kMessageText);
+
+    Image1 =
+        &form_->add(ControlKind::Image, "Image1", {(w - art::kOkWidth) / 2, h - 34, art::kOkWidth, art::kOkHeight});
+    Image1->setPicture(art::OkPicture());
+    Image2 = &form_->add(ControlKind::Image, "Image2", {w - 28, 8, 20, 20});
+    Image2->setPicture(app::art::ExitPicture());
+    for (Control* image : {Image1, Image2}) image->setCursor(platform::Cursor::Hand);
+}
+
+void MessageWindow::Present() {
+    text_ = TrimSpaces(module_.MsgText);
+    Activate();
+    form_->show();
+    form_->bringToFront();
+}
+
+void MessageWindow::Activate() {
+    const auto screen = module_.platform.screen();
+    const auto bounds = form_->bounds();
+    form_->move(static_cast<int>(std::lround((screen.width - bounds.w) / 2.0)),
+                static_cast<int>(std::lround((screen.height - bounds.h) / 2.7)));
+    TitleMsg->setCaption(DateTitle(module_.platform.locale(), module_.platform.now()));
+    MsgLabel->setCaption(text_);
+    MsgLabelSH->setCaption(text_);
+}
+
+void MessageWindow::Acknowledge() {
+    module_.ResumeMode = DismissalDate(module_.platform.now());
+    if (const auto status = app::SaveSettings(module_); !status) {
+        module_.platform.showMessage(app::kProductName,
+                                     "The settings file " + module_.Path(app::kSettingsFile) +
+                                         " could not be written:\r\n" + status.error +
+                                         "\r\n\r\nToday's message stays marked as seen while the program runs, and "
+                                         "the mark is written the next time the program saves its settings.",
+                                     platform::MessageIcon::Stop);
+    }
+    form_->hide();
+}
+
+}  // namespace alarms
