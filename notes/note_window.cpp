@@ -5,6 +5,7 @@
 
 #include "app/datafiles.h"
 #include "app/settings.h"
+#include "notes/damaged_record.h"
 #include "notes/note_artwork.h"
 #include "notes/note_placement.h"
 
@@ -139,10 +140,13 @@ void FrmNote::ApplyDefaultFormat() {
 }
 
 void FrmNote::ApplyRecord() {
-    const std::string& record = module_.NoteRecord;
-    if (!HasHeader(record)) {
-        OpenDamagedRecord();
-        return;
+    std::string record = module_.NoteRecord;
+    if (!IsWrittenNoteString(record)) {
+        // Where the record is damaged, the note opens as a new one would: its place, size and
+        // the default format stand in for the fields that cannot be read.
+        ApplyDefaultFormat();
+        NoteHeight = form_->bounds().h;
+        record = RepairedNoteString(record, CurrentFields());
     }
     const NoteFields fields = ParseNoteHeader(record);
     const Rect stored{fields.left, fields.top, fields.width, fields.height};
@@ -168,14 +172,6 @@ void FrmNote::ApplyRecord() {
     NoteText->setFont(font);
     SetForeColor(fields.foreColor);
     SetBackColor(fields.backColor);
-}
-
-void FrmNote::OpenDamagedRecord() {
-    // No header to read: the note opens in the default format at the new note's place, showing
-    // whatever the record holds, and its record stays as it is until the note is changed.
-    ApplyDefaultFormat();
-    NoteHeight = form_->bounds().h;
-    NoteText->setText(module_.NoteRecord);
 }
 
 NoteFields FrmNote::CurrentFields() const {

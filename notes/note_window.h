@@ -62,7 +62,6 @@ private:
     void ConnectEvents();
     void ApplyRecord();
     void ApplyDefaultFormat();
-    void OpenDamagedRecord();
     NoteFields CurrentFields() const;
 
     // Format, shared by the keys, the record and the defaults.

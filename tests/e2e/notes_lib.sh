@@ -56,3 +56,18 @@ notes_exported_text_is() {
 notes_header() {
     printf '%-5.5s%-5.5s%-5.5s%-5.5s%.1s%.1s%.1s%-2.2s%-15.15s%-15.15s%-15.15s' "$@"
 }
+
+# Writes a notes database of 40 records of random bytes into file $1, the same for the same seed
+# $2 on every machine: a damaged disk as a test input.
+notes_random_database() {
+    local file="$1" state="$2" record i escapes bytes
+    for ((record = 0; record < 40; record++)); do
+        bytes=()
+        for ((i = 0; i < 4002; i++)); do
+            state=$(((state * 1103515245 + 12345) & 0x7fffffff))
+            bytes+=($(((state >> 16) & 0xff)))
+        done
+        printf -v escapes '\\x%02x' "${bytes[@]}"
+        printf "$escapes"
+    done >"$file"
+}
