@@ -82,17 +82,4 @@ void FrmDiar::BuildShell() {
     ConnectShell();
 }
 
-void FrmDiar::BuildNavigation() {
-    DiBack = &form_->add(ControlKind::Image, "DiBack", {454, 21, 15, 27});
-    DiBack->setPicture(art::MonthArrowPicture(false));
-    DiNext = &form_->add(ControlKind::Image, "DiNext", {476, 21, 15, 27});
-    DiNext->setPicture(art::MonthArrowPicture(true));
-    Minus = &form_->add(ControlKind::Image, "Minus", {551, 101, 43, 26});
-    Minus->setPicture(art::YearStepPicture(false));
-    Plus = &form_->add(ControlKind::Image, "Plus", {688, 101, 43, 26});
-    Plus->setPicture(art::YearStepPicture(true));
-    ButToday = &form_->add(ControlKind::Image, "ButToday", {656, 500, 111, 30});
-    for (Control* image : {DiBack, DiNext, Minus, Plus, ButToday}) image->setCursor(Cursor::Hand);
-}
-
 }  // namespace app

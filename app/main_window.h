@@ -37,9 +37,9 @@ public:
     // Repaints the day panel for ShownMonth of CurYear.
     void ShowMonth();
 
-    // Returns the view to today's month and year, saving the tables first. A year whose lines
-    // could not be saved is not left, so they are not lost. Returns the files that could not be
-    // saved (see SaveDiary); the caller reports them.
+    // The Today action: returns the view to today's month and year, saving the tables first. A
+    // year whose lines could not be saved is not left, so they are not lost. Returns the files
+    // that could not be saved (see SaveDiary); the caller reports them.
     std::vector<std::string> ShowToday();
 
     // Tells the user which files could not be saved; does nothing for an empty list.
@@ -66,6 +66,7 @@ public:
     Control* Plus = nullptr;
     Control* ImgToday = nullptr;
     Control* ButToday = nullptr;
+    Control* RokEdit = nullptr;  // the year editor, opened over RokTit
 
     // Year view. YearCells[m][i] is cell i (1..42) of month m's grid (the label arrays Jan..Dec).
     Control* RokTit = nullptr;
@@ -98,6 +99,19 @@ private:
     void BuildYearView();
     void BuildNavigation();
     void ConnectShell();
+
+    // Navigation: each action first lets a pending edit commit (diary/navigation.cpp).
+    void StepMonth(int delta);
+    void StepYear(int delta);
+    void PickMonth(int month);
+    // Saves the tables, then shows `month` of `year` reloaded from its file, unless lines of the
+    // shown year could not be written. Returns the files that could not be saved.
+    std::vector<std::string> ReloadYear(int year, int month);
+    // The year editor (diary/year_editor.cpp).
+    void BuildYearEditor();
+    void OpenYearEditor();
+    void YearEditorKey(int& character);
+    void CommitYearEditor();
 
     void PlaceOnScreen();
     void PaintMonthGrid(int month);

@@ -103,26 +103,6 @@ void FrmDiar::BackgroundMove(const MouseEvent& e) {
     form_->move(bounds.x + e.x - module_.DragStartX, bounds.y + e.y - module_.DragStartY);
 }
 
-std::vector<std::string> FrmDiar::ShowToday() {
-    CommitEdits();
-    const auto today = module_.platform.now();
-    if (today.year == module_.CurYear && today.month == module_.ShownMonth) return {};
-    auto failures = SaveDiary(module_);
-    LabToday->setCaption(DayMonthYear(today));
-    if (module_.DiaryDirty) {
-        // Reloading would drop the lines that could not be saved: stay in their year.
-        if (today.year == module_.CurYear) {
-            module_.ShownMonth = today.month;
-            ShowMonth();
-        }
-        return failures;
-    }
-    module_.CurYear = today.year;
-    module_.ShownMonth = today.month;
-    ShowYear();
-    return failures;
-}
-
 void FrmDiar::ReportSaveFailures(const std::vector<std::string>& failures) {
     if (failures.empty()) return;
     module_.platform.showMessage(kProductName,

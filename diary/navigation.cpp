@@ -1,0 +1,109 @@
+// Moving the calendar: month and year steps, a month picked in the year view, and back to today.
+// Every move first parks the focus so that a line being typed reaches the month it belongs to;
+// a move to another year first saves the shown one and stays there when it cannot.
+#include "diary/navigation.h"
+
+#include "app/artwork_main_window.h"
+#include "app/main_window.h"
+#include "diary/calendar.h"
+#include "diary/day_tables.h"
+
+namespace app {
+
+using platform::ControlKind;
+using platform::MouseEvent;
+
+namespace {
+
+// Images act on the release of the left button only.
+std::function<void(const MouseEvent&)> OnLeftRelease(std::function<void()> action) {
+    return [action = std::move(action)](const MouseEvent& e) {
+        if (e.button == platform::kLeftButton) action();
+    };
+}
+
+}  // namespace
+
+int YearEditorValue(const std::string& text) {
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') break;
+        // Past the last year the exact number no longer matters.
+        if (value <= kLastYear) value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+void FrmDiar::BuildNavigation() {
+    DiBack = &form_->add(ControlKind::Image, "DiBack", {454, 21, 15, 27});
+    DiBack->setPicture(art::MonthArrowPicture(false));
+    DiNext = &form_->add(ControlKind::Image, "DiNext", {476, 21, 15, 27});
+    DiNext->setPicture(art::MonthArrowPicture(true));
+    Minus = &form_->add(ControlKind::Image, "Minus", {551, 101, 43, 26});
+    Minus->setPicture(art::YearStepPicture(false));
+    Plus = &form_->add(ControlKind::Image, "Plus", {688, 101, 43, 26});
+    Plus->setPicture(art::YearStepPicture(true));
+    ButToday = &form_->add(ControlKind::Image, "ButToday", {656, 500, 111, 30});
+    for (Control* image : {DiBack, DiNext, Minus, Plus, ButToday}) image->setCursor(platform::Cursor::Hand);
+    BuildYearEditor();
+
+    DiBack->onMouseUp = OnLeftRelease([this] { StepMonth(-1); });
+    DiNext->onMouseUp = OnLeftRelease([this] { StepMonth(+1); });
+    Minus->onMouseUp = OnLeftRelease([this] { StepYear(-1); });
+    Plus->onMouseUp = OnLeftRelease([this] { StepYear(+1); });
+    ButToday->onMouseUp = OnLeftRelease([this] { ReportSaveFailures(ShowToday()); });
+    for (int m = 1; m <= 12; ++m) MesiacClick[m]->onMouseUp = OnLeftRelease([this, m] { PickMonth(m); });
+}
+
+void FrmDiar::StepMonth(int delta) {
+    CommitEdits();
+    const int month = module_.ShownMonth + delta;
+    if (month >= 1 && month <= 12) {
+        module_.ShownMonth = month;
+        ShowMonth();
+        return;
+    }
+    // Over New Year: back into December of the year before, on into January of the next.
+    const int year = module_.CurYear + delta;
+    if (year < kFirstYear || year > kLastYear) return;
+    ReportSaveFailures(ReloadYear(year, delta < 0 ? 12 : 1));
+}
+
+void FrmDiar::StepYear(int delta) {
+    CommitEdits();
+    const int year = module_.CurYear + delta;
+    if (year < kFirstYear || year > kLastYear) return;
+    ReportSaveFailures(ReloadYear(year, 1));
+}
+
+void FrmDiar::PickMonth(int month) {
+    CommitEdits();
+    module_.ShownMonth = month;
+    ShowMonth();
+}
+
+std::vector<std::string> FrmDiar::ReloadYear(int year, int month) {
+    auto failures = SaveDiary(module_);
+    // Reloading would drop the lines that could not be written: stay in their year.
+    if (module_.DiaryDirty) return failures;
+    module_.CurYear = year;
+    module_.ShownMonth = month;
+    ShowYear();
+    return failures;
+}
+
+std::vector<std::string> FrmDiar::ShowToday() {
+    CommitEdits();
+    const auto today = module_.platform.now();
+    if (today.year == module_.CurYear && today.month == module_.ShownMonth) return {};
+    LabToday->setCaption(DayMonthYear(today));
+    auto failures = ReloadYear(today.year, today.month);
+    // Lines that could not be saved keep their year; inside it, today's month can still be shown.
+    if (module_.DiaryDirty && today.year == module_.CurYear) {
+        module_.ShownMonth = today.month;
+        ShowMonth();
+    }
+    return failures;
+}
+
+}  // namespace app
