@@ -53,29 +53,50 @@ std::string IconImage(const platform::Picture& picture) {
     return out;
 }
 
-}  // namespace
+struct DirectoryEntry {
+    const platform::Picture& picture;
+    // Icons keep their colour planes and depth here, cursors their hot spot.
+    std::uint32_t planesOrHotSpotX;
+    std::uint32_t bitsOrHotSpotY;
+};
 
-std::string EncodeIco(const std::vector<platform::Picture>& pictures) {
+constexpr std::uint32_t kIconType = 1;
+constexpr std::uint32_t kCursorType = 2;
+
+std::string EncodeDirectory(std::uint32_t type, const std::vector<DirectoryEntry>& entries) {
     std::string out;
     PutU16(out, 0);  // reserved
-    PutU16(out, 1);  // icon
-    PutU16(out, static_cast<std::uint32_t>(pictures.size()));
+    PutU16(out, type);
+    PutU16(out, static_cast<std::uint32_t>(entries.size()));
     std::vector<std::string> images;
-    for (const auto& picture : pictures) images.push_back(IconImage(picture));
-    auto offset = static_cast<std::uint32_t>(6 + 16 * pictures.size());
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        out += static_cast<char>(pictures[i].width & 0xFF);  // 256 is written as 0
-        out += static_cast<char>(pictures[i].height & 0xFF);
+    for (const auto& entry : entries) images.push_back(IconImage(entry.picture));
+    auto offset = static_cast<std::uint32_t>(6 + 16 * entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        out += static_cast<char>(entries[i].picture.width & 0xFF);  // 256 is written as 0
+        out += static_cast<char>(entries[i].picture.height & 0xFF);
         out += '\0';  // no palette
         out += '\0';
-        PutU16(out, 1);   // planes
-        PutU16(out, 32);  // bits per pixel
+        PutU16(out, entries[i].planesOrHotSpotX);
+        PutU16(out, entries[i].bitsOrHotSpotY);
         PutU32(out, static_cast<std::uint32_t>(images[i].size()));
         PutU32(out, offset);
         offset += static_cast<std::uint32_t>(images[i].size());
     }
     for (const auto& image : images) out += image;
     return out;
+}
+
+}  // namespace
+
+std::string EncodeIco(const std::vector<platform::Picture>& pictures) {
+    std::vector<DirectoryEntry> entries;
+    for (const auto& picture : pictures) entries.push_back({picture, 1, 32});  // one plane, 32 bits
+    return EncodeDirectory(kIconType, entries);
+}
+
+std::string EncodeCur(const platform::Picture& picture, platform::Point hotSpot) {
+    return EncodeDirectory(kCursorType,
+                           {{picture, static_cast<std::uint32_t>(hotSpot.x), static_cast<std::uint32_t>(hotSpot.y)}});
 }
 
 }  // namespace app

@@ -6,6 +6,7 @@
 
 #include "platform/win32/gdi.h"
 #include "platform/win32/input.h"
+#include "platform/win32/pointers.h"
 #include "platform/win32/tooltip_text.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/window_proc.h"
@@ -788,10 +789,7 @@ bool Win32FormPeer::setCursorFor(HWND over) {
     } else {
         return false;
     }
-    LPCSTR id = reinterpret_cast<LPCSTR>(IDC_ARROW);
-    if (cursor == Cursor::Hand) id = reinterpret_cast<LPCSTR>(IDC_HAND);
-    if (cursor == Cursor::SizeNwSe) id = reinterpret_cast<LPCSTR>(IDC_SIZENWSE);
-    SetCursor(LoadCursorA(nullptr, id));
+    SetCursor(PointerFor(cursor));
     return true;
 }
 
