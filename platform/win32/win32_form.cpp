@@ -485,7 +485,9 @@ void Win32FormPeer::applyChild(Child& child) {
         default:
             break;
     }
-    const bool shown = IsWindowVisible(window) != FALSE;
+    // The child's own flag: IsWindowVisible is false for every child of a hidden form, and a child
+    // hidden then would come up with the form.
+    const bool shown = (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
     if (control.visible() != shown) {
         if (!control.visible() && GetFocus() == window) SetFocus(window_);
         ShowWindow(window, control.visible() ? SW_SHOWNA : SW_HIDE);
