@@ -144,6 +144,9 @@ TEST_F(AlarmDialogTest, EditsReachTheAlarmTablesAtOnce) {
     typeInto(*dialog().AlW[3], "7:30");
     EXPECT_EQ(module->DayAlarms[12], "9:05 dentist");
     EXPECT_EQ(module->WeekdayAlarms[3], "7:30");
+    platform.focus(*dialog().AlD[20]);
+    platform.paste(*dialog().AlD[20], "12:00 lunch");
+    EXPECT_EQ(module->DayAlarms[20], "12:00 lunch");
     platform.click(*dialog().ChkSound);
     EXPECT_EQ(module->AlarmSound, 0);
     // Nothing is written before OK.
@@ -159,6 +162,9 @@ TEST_F(AlarmDialogTest, DayBoxRefusesThe101stCharacterWeekdayBoxDoesNot) {
     EXPECT_EQ(module->DayAlarms[1], hundred);
     typeInto(*dialog().AlW[1], hundred + "2");
     EXPECT_EQ(module->WeekdayAlarms[1], hundred + "2");
+    platform.focus(*dialog().AlD[2]);
+    platform.paste(*dialog().AlD[2], hundred + "pasted");
+    EXPECT_EQ(module->DayAlarms[2], hundred);
 }
 
 TEST_F(AlarmDialogTest, CtrlASelectsTheWholeTextAndTypesNothing) {
@@ -214,8 +220,7 @@ TEST_F(AlarmDialogTest, CloseImageRestoresWhatTheFileHolds) {
 TEST_F(AlarmDialogTest, CloseRequestActsAsTheCloseImage) {
     openDialog();
     typeInto(*dialog().AlD[9], "12:00");
-    ASSERT_TRUE(dialogForm().onCloseRequest);
-    dialogForm().onCloseRequest();
+    platform.requestClose(dialogForm());
     EXPECT_FALSE(dialogForm().visible());
     EXPECT_EQ(module->DayAlarms[9], "");
 }

@@ -28,12 +28,9 @@ protected:
         if (dialogForm().onActivate) dialogForm().onActivate();
     }
 
-    // Typing into a box; the box reports the change of its text (reporting it once more after
-    // the typing changes nothing).
     void typeInto(platform::Control& box, const std::string& text) {
         platform.focus(box);
         platform.type(box, text);
-        if (box.onChange) box.onChange();
     }
 
     std::string alarmLine(int line) {
