@@ -8,6 +8,26 @@ namespace {
 
 using namespace app::art;
 
+PicturePtr DrawAlarmButton() {
+    Canvas canvas(kAlarmButtonWidth, kAlarmButtonHeight);
+    // The same pill as the button behind today's date, so that the two read as a pair.
+    const Shape pill = RoundedRect(0.5, 0.5, kAlarmButtonWidth - 0.5, kAlarmButtonHeight - 0.5, 7);
+    canvas.Fill(pill, VerticalGradient(Argb(255, 0x33, 0x8F, 0xC9), Argb(255, 0x14, 0x5B, 0x88), 0, 30));
+    canvas.Fill(Outline(pill, 0.5), Argb(140, 0xB0, 0xEF, 0xFF));
+    // A bell: a dome on a flared rim, the clapper below, two strokes of ringing beside it.
+    const Shape dome = Union(Circle(16.5, 12.5, 5.2), ConvexPolygon({{11.3, 12.5}, {21.7, 12.5}, {24, 20}, {9, 20}}));
+    const Shape bell = Union(dome, RoundedRect(8, 19, 25, 21.5, 1.2));
+    canvas.Shadow(bell, Argb(110, 0x00, 0x1E, 0x33), 1.5);
+    canvas.Fill(bell, VerticalGradient(Argb(255, 0xFF, 0xE8, 0x6A), Argb(255, 0xE3, 0x9A, 0x1C), 6, 22));
+    canvas.Fill(Outline(bell, 0.45), Argb(255, 0x9A, 0x63, 0x08));
+    canvas.Fill(Circle(16.5, 23.6, 1.8), Argb(255, 0x9A, 0x63, 0x08));
+    canvas.Fill(Circle(16.5, 6.6, 1.3), Argb(255, 0x9A, 0x63, 0x08));
+    const std::uint32_t ringing = Argb(200, 0xB0, 0xEF, 0xFF);
+    canvas.Fill(Arc(16.5, 14, 10.5, 0.7, 200, 240), ringing);
+    canvas.Fill(Arc(16.5, 14, 10.5, 0.7, 300, 340), ringing);
+    return canvas.Finish();
+}
+
 PicturePtr DrawOk() {
     Canvas canvas(kOkWidth, kOkHeight);
     const Shape body = RoundedRect(1, 0.5, kOkWidth - 1, kOkHeight - 1.5, 6);
@@ -26,6 +46,11 @@ PicturePtr DrawOk() {
 }
 
 }  // namespace
+
+PicturePtr AlarmButtonPicture() {
+    static const PicturePtr picture = DrawAlarmButton();
+    return picture;
+}
 
 PicturePtr OkPicture() {
     static const PicturePtr picture = DrawOk();

@@ -1,6 +1,7 @@
 #include "app/module.h"
 
 #include "alarm/alarm_clock.h"
+#include "alarm/alarm_dialog.h"
 #include "alarm/message_window.h"
 #include "app/main_window.h"
 #include "app/tray_icon.h"

@@ -17,6 +17,7 @@ class FrmNote;
 
 namespace alarms {
 class AlarmClock;
+class AlarmDialog;
 class MessageWindow;
 }  // namespace alarms
 
@@ -113,6 +114,8 @@ struct Module {
     // The alarm clock with its timer on the main window, and the message window it rings in.
     std::unique_ptr<alarms::AlarmClock> Clock;
     std::unique_ptr<alarms::MessageWindow> Message;
+    // The alarm dialog FrmAlarm, loaded hidden from the alarm settings' load on.
+    std::unique_ptr<alarms::AlarmDialog> AlarmDialog;
 
     std::string Path(const std::string& name) const { return DataPath + name; }
 };

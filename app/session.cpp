@@ -1,5 +1,7 @@
 #include "app/session.h"
 
+#include "alarm/alarm_file.h"
+#include "alarm/alarm_settings.h"
 #include "app/datafiles.h"
 #include "app/main_window.h"
 #include "app/settings.h"
@@ -10,6 +12,8 @@ namespace app {
 
 std::vector<std::string> SaveBeforeEnd(Module& module) {
     std::vector<std::string> failures = SaveDiary(module);
+    if (auto status = alarms::SaveAlarms(module); !status)
+        failures.push_back(module.Path(alarms::kAlarmFile) + ": " + status.error);
     // Notes typed into in the last seconds have not saved themselves yet.
     for (const auto& note : module.Notes) {
         if (!note->SavePending()) continue;

@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include "alarm/alarm_clock.h"
+#include "alarm/alarm_dialog.h"
+#include "alarm/alarm_settings.h"
 #include "alarm/message_window.h"
 #include "app/datafiles.h"
 #include "app/main_window.h"
@@ -84,6 +86,8 @@ bool Main(Module& module) {
     module.DaysInMonth = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     module.NotLeapYear = 0;
     InitData(module);
+    module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
+    alarms::LoadAlarms(module);
     module.DragActive = false;
 
     OpenNotesDatabase(module);

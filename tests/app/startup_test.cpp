@@ -25,8 +25,9 @@ TEST_F(StartUp, FirstRunCreatesExactlyTheFirstRunFiles) {
     EXPECT_TRUE(files.hasFolder(kDataPath));
     EXPECT_TRUE(files.hasFolder(data("\\Diary")));
     // Notes.ini's content is checked with the settings.
-    EXPECT_EQ(files.paths(),
-              (std::vector<std::string>{data("\\Names"), data("\\Notes"), data("\\Notes.ini"), data("\\Reminder")}));
+    // Alarm's content is checked with the alarm settings.
+    EXPECT_EQ(files.paths(), (std::vector<std::string>{data("\\Alarm"), data("\\Names"), data("\\Notes"),
+                                                       data("\\Notes.ini"), data("\\Reminder")}));
     EXPECT_EQ(file("\\Names"), Lines(" ", 366));
     EXPECT_EQ(file("\\Names").size(), 1098u);
     EXPECT_EQ(file("\\Reminder"), Lines("", 366));

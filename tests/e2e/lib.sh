@@ -117,6 +117,7 @@ e2e_first_run_tree() {
     done >"$data/Notes"
     for ((i = 0; i < 366; i++)); do printf ' \r\n'; done >"$data/Names"
     for ((i = 0; i < 366; i++)); do printf '\r\n'; done >"$data/Reminder"
+    { printf ' 1 \r\n'; for ((i = 0; i < 38; i++)); do printf '\r\n'; done; } >"$data/Alarm"
 }
 
 # Every file and folder below $1 with its checksum (folders marked), sorted, one per line.

@@ -1,0 +1,213 @@
+#include "alarm/alarm_dialog.h"
+
+#include <cmath>
+
+#include "alarm/alarm_artwork.h"
+#include "alarm/alarm_settings.h"
+#include "app/artwork_main_window.h"
+#include "app/main_window.h"
+
+namespace alarms {
+
+using platform::ControlKind;
+using platform::Cursor;
+using platform::rgb;
+
+namespace {
+
+// The main window's colours, so that the dialog looks like a part of it.
+constexpr platform::ColorRef kWindowBlue = rgb(0x00, 0x60, 0x90);
+constexpr platform::ColorRef kSkyText = rgb(0xB0, 0xEF, 0xFF);
+constexpr platform::ColorRef kLineBack = 0x00E5FDFF;
+constexpr platform::ColorRef kTitleLight = 0x00FFEFB0;
+constexpr platform::ColorRef kTitleShadow = 0x00603900;
+
+constexpr int kDialogWidthTwips = 7890;
+constexpr int kDialogHeightTwips = 7950;
+
+constexpr int kFirstRowTop = 50;
+constexpr int kDayRowHeight = 15;
+constexpr int kWeekdayRowHeight = 22;
+constexpr int kDayColumnLeft = 12;
+constexpr int kWeekdayColumnLeft = 272;
+
+constexpr int kCtrlA = 1;
+
+platform::Font TitleFont(double size) {
+    return {"Tahoma", size, true, 0};
+}
+
+// Row i of the weekday column is Monday for i = 1 and Sunday for i = 7; the locale counts its
+// weekdays from Sunday.
+int LocaleWeekday(int row) {
+    return row % kWeekdays + 1;
+}
+
+std::string Listed(const std::string& path, const std::string& why) {
+    return path + "\r\n" + why;
+}
+
+}  // namespace
+
+AlarmDialog::AlarmDialog(app::Module& module)
+    : module_(module), form_(module.platform.createForm("FrmAlarm", "Alarm")) {
+    const auto screen = module_.platform.screen();
+    form_->setBounds({0, 0, kDialogWidthTwips / screen.twipsPerPixelX, kDialogHeightTwips / screen.twipsPerPixelY});
+    form_->setBackColor(kWindowBlue);
+    BuildTitle();
+    BuildDayRows();
+    BuildWeekdayRows();
+    BuildButtons();
+    form_->onActivate = [this] { Activate(); };
+    // Alt+F4 is the close image's way out: the edits since the last save go.
+    form_->onCloseRequest = [this] { Exit(); };
+    PutButtonOnMainWindow();
+}
+
+AlarmDialog::~AlarmDialog() {
+    ButAlarm->onClick = nullptr;
+}
+
+void AlarmDialog::BuildTitle() {
+    const int width = form_->bounds().w;
+    AlarmTitSH = &form_->add(ControlKind::Label, "AlarmTitSH", {3, 6, width - 6, 27});
+    AlarmTitSH->setForeColor(kTitleShadow);
+    AlarmTitSH->setCaption("ALARM");
+    AlarmTitSH->setFont(TitleFont(16));
+    AlarmTitSH->setAlignment(platform::Align::Center);
+    AlarmTit = &form_->add(ControlKind::Label, "AlarmTit", {0, 4, width - 6, 27});
+    AlarmTit->setForeColor(kTitleLight);
+    AlarmTit->setCaption("ALARM");
+    AlarmTit->setFont(TitleFont(16));
+    AlarmTit->setAlignment(platform::Align::Center);
+}
+
+void AlarmDialog::SelectAllOnCtrlA(Control& box) {
+    box.onKeyPress = [&box](int& character) {
+        if (character != kCtrlA) return;
+        character = 0;
+        box.select(0, static_cast<int>(box.text().size()));
+    };
+}
+
+void AlarmDialog::BuildDayRows() {
+    auto& heading = form_->add(ControlKind::Label, "LabDays", {kDayColumnLeft + 28, 33, 220, 15});
+    heading.setCaption("Every month, on the day");
+    heading.setForeColor(kSkyText);
+    for (int day = 1; day <= kMonthDays; ++day) {
+        const auto i = static_cast<std::size_t>(day);
+        const int top = kFirstRowTop + kDayRowHeight * (day - 1);
+        LD[i] = &form_->add(ControlKind::Label, "LD", day, {kDayColumnLeft, top, 22, 14});
+        LD[i]->setCaption(std::to_string(day));
+        LD[i]->setAlignment(platform::Align::Right);
+        LD[i]->setForeColor(kSkyText);
+        AlD[i] = &form_->add(ControlKind::TextBox, "AlD", day, {kDayColumnLeft + 28, top, 216, 14});
+        AlD[i]->setBackColor(kLineBack);
+        AlD[i]->setMaxLength(kDayAlarmLimit);
+        AlD[i]->onChange = [this, i] { module_.DayAlarms[i] = AlD[i]->text(); };
+        SelectAllOnCtrlA(*AlD[i]);
+    }
+}
+
+void AlarmDialog::BuildWeekdayRows() {
+    auto& heading = form_->add(ControlKind::Label, "LabWeek", {kWeekdayColumnLeft + 32, 33, 200, 15});
+    heading.setCaption("Every week, on the weekday");
+    heading.setForeColor(kSkyText);
+    auto& locale = module_.platform.locale();
+    for (int row = 1; row <= kWeekdays; ++row) {
+        const auto i = static_cast<std::size_t>(row);
+        const int top = kFirstRowTop + kWeekdayRowHeight * (row - 1);
+        LW[i] = &form_->add(ControlKind::Label, "LW", row, {kWeekdayColumnLeft, top, 26, 14});
+        LW[i]->setCaption(locale.toUpper(locale.weekdayAbbrev(LocaleWeekday(row)).substr(0, 2)));
+        LW[i]->setAlignment(platform::Align::Right);
+        LW[i]->setForeColor(kSkyText);
+        AlW[i] = &form_->add(ControlKind::TextBox, "AlW", row, {kWeekdayColumnLeft + 32, top, 210, 14});
+        AlW[i]->setBackColor(kLineBack);
+        AlW[i]->onChange = [this, i] { module_.WeekdayAlarms[i] = AlW[i]->text(); };
+        SelectAllOnCtrlA(*AlW[i]);
+    }
+    const int below = kFirstRowTop + kWeekdayRowHeight * kWeekdays + 8;
+    auto& hint = form_->add(ControlKind::Label, "LabHint", {kWeekdayColumnLeft + 32, below, 210, 90});
+    hint.setCaption(
+        "Write times as hours and minutes, such as 7:30, several on a line: 7:30 12:00 18:45. "
+        "A time rings at that minute while the program runs, with the text of its line.");
+    hint.setForeColor(kSkyText);
+}
+
+void AlarmDialog::BuildButtons() {
+    const auto bounds = form_->bounds();
+    ChkSound = &form_->add(ControlKind::CheckBox, "ChkSound", {kWeekdayColumnLeft + 32, bounds.h - 70, 100, 17});
+    ChkSound->setCaption("Sound On");
+    ChkSound->setBackColor(kWindowBlue);
+    ChkSound->setForeColor(kSkyText);
+    ChkSound->onClick = [this] { module_.AlarmSound = ChkSound->value(); };
+
+    ButOK = &form_->add(ControlKind::Image, "ButOK",
+                        {bounds.w - art::kOkWidth - 16, bounds.h - art::kOkHeight - 16, art::kOkWidth, art::kOkHeight});
+    ButOK->setPicture(art::OkPicture());
+    ButOK->setTooltip("Save the alarms");
+    ButOK->onClick = [this] { OK(); };
+    ButExit = &form_->add(ControlKind::Image, "ButExit", {bounds.w - 28, 8, 20, 20});
+    ButExit->setPicture(app::art::ExitPicture());
+    ButExit->setTooltip("Close without saving");
+    ButExit->onClick = [this] { Exit(); };
+    for (Control* button : {ButOK, ButExit}) button->setCursor(Cursor::Hand);
+}
+
+void AlarmDialog::PutButtonOnMainWindow() {
+    platform::Form& diar = module_.Diar->form();
+    // Beside the year, under the web address: the pair of the button behind today's date.
+    const platform::Rect place{656, 58, art::kAlarmButtonWidth, art::kAlarmButtonHeight};
+    auto& picture = diar.add(ControlKind::Image, "ImgAlarm", place);
+    picture.setPicture(art::AlarmButtonPicture());
+    auto& caption = diar.add(ControlKind::Label, "LabAlarm", {place.x + 31, place.y + 6, 76, 17});
+    caption.setCaption("Alarms");
+    caption.setFont(TitleFont(10));
+    caption.setForeColor(rgb(0xFF, 0xFF, 0xFF));
+    caption.setAlignment(platform::Align::Center);
+    ButAlarm = &diar.add(ControlKind::Image, "ButAlarm", place);
+    ButAlarm->setCursor(Cursor::Hand);
+    ButAlarm->setTooltip("Alarm times and sound");
+    ButAlarm->onClick = [this] { Show(); };
+}
+
+void AlarmDialog::Show() {
+    form_->show();
+    form_->bringToFront();
+}
+
+void AlarmDialog::Activate() {
+    // Centred across, and a little above the middle, as the main window.
+    const auto screen = module_.platform.screen();
+    const auto bounds = form_->bounds();
+    form_->move(static_cast<int>(std::lround((screen.width - bounds.w) / 2.0)),
+                static_cast<int>(std::lround((screen.height - bounds.h) / 2.7)));
+    for (std::size_t day = 1; day <= kMonthDays; ++day) AlD[day]->setText(module_.DayAlarms[day]);
+    for (std::size_t row = 1; row <= kWeekdays; ++row) AlW[row]->setText(module_.WeekdayAlarms[row]);
+    ShowSound();
+    AlD[1]->setFocus();
+}
+
+void AlarmDialog::ShowSound() {
+    ChkSound->setValue(module_.AlarmSound);
+}
+
+void AlarmDialog::OK() {
+    if (const auto status = SaveAlarms(module_); !status) {
+        // The edits stay in the dialog and in memory; hiding or ending the program tries again.
+        module_.platform.showMessage(app::kProductName,
+                                     "The alarms could not be saved:\r\n\r\n" +
+                                         Listed(module_.Path(kAlarmFile), status.error) +
+                                         "\r\n\r\nYour changes are kept; press OK to try again.",
+                                     platform::MessageIcon::Stop);
+        return;
+    }
+    form_->hide();
+}
+
+void AlarmDialog::Exit() {
+    LoadAlarms(module_);
+    form_->hide();
+}
+
+}  // namespace alarms

@@ -1,0 +1,65 @@
+// The alarm dialog FrmAlarm: the day-of-month alarm times (rows 1 to 31), the weekday alarm
+// times (Monday to Sunday) and the sound switch. It is made once at start-up, stays loaded and
+// hidden, and is shown modeless by ButAlarm on the main window. Its edits reach Module at once,
+// so the alarm clock rings a time from the moment it is typed; OK writes the file, the close
+// image reads the file back.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "alarm/alarm_file.h"
+#include "app/module.h"
+#include "platform/form.h"
+
+namespace alarms {
+
+class AlarmDialog {
+public:
+    using Control = platform::Control;
+
+    // Makes the hidden dialog and puts ButAlarm on the main window.
+    explicit AlarmDialog(app::Module& module);
+    ~AlarmDialog();
+    AlarmDialog(const AlarmDialog&) = delete;
+    AlarmDialog& operator=(const AlarmDialog&) = delete;
+
+    platform::Form& form() { return *form_; }
+
+    // Shows the dialog modeless and brings it forward; the system then activates it.
+    void Show();
+    // Places the dialog, fills its boxes from Module and gives AlD(1) the focus.
+    void Activate();
+    // Shows Module::AlarmSound on ChkSound.
+    void ShowSound();
+
+    // On the main window: opens the dialog.
+    Control* ButAlarm = nullptr;
+
+    std::array<Control*, kMonthDays + 1> LD{};  // 1..31
+    std::array<Control*, kMonthDays + 1> AlD{};
+    std::array<Control*, kWeekdays + 1> LW{};  // 1 Monday .. 7 Sunday
+    std::array<Control*, kWeekdays + 1> AlW{};
+    Control* ChkSound = nullptr;  // "Sound On"
+    Control* AlarmTit = nullptr;
+    Control* AlarmTitSH = nullptr;
+    Control* ButOK = nullptr;
+    Control* ButExit = nullptr;
+
+private:
+    void BuildTitle();
+    void BuildDayRows();
+    void BuildWeekdayRows();
+    void BuildButtons();
+    void PutButtonOnMainWindow();
+    // Ctrl+A selects the whole box instead of typing a character.
+    void SelectAllOnCtrlA(Control& box);
+
+    void OK();
+    void Exit();
+
+    app::Module& module_;
+    std::unique_ptr<platform::Form> form_;
+};
+
+}  // namespace alarms
