@@ -1,23 +1,22 @@
 #include "alarm/alarm_dialog.h"
 
-#include <cmath>
-
 #include "alarm/alarm_artwork.h"
 #include "alarm/alarm_settings.h"
 #include "app/artwork_main_window.h"
 #include "app/main_window.h"
+#include "app/window_look.h"
 
 namespace alarms {
 
+using app::kSkyText;
+using app::kWindowBlue;
+using app::TitleFont;
 using platform::ControlKind;
 using platform::Cursor;
 using platform::rgb;
 
 namespace {
 
-// The main window's colours, so that the dialog looks like a part of it.
-constexpr platform::ColorRef kWindowBlue = rgb(0x00, 0x60, 0x90);
-constexpr platform::ColorRef kSkyText = rgb(0xB0, 0xEF, 0xFF);
 constexpr platform::ColorRef kLineBack = 0x00E5FDFF;
 constexpr platform::ColorRef kTitleLight = 0x00FFEFB0;
 constexpr platform::ColorRef kTitleShadow = 0x00603900;
@@ -32,10 +31,6 @@ constexpr int kDayColumnLeft = 12;
 constexpr int kWeekdayColumnLeft = 272;
 
 constexpr int kCtrlA = 1;
-
-platform::Font TitleFont(double size) {
-    return {"Tahoma", size, true, 0};
-}
 
 // Row i of the weekday column is Monday for i = 1 and Sunday for i = 7; the locale counts its
 // weekdays from Sunday.
@@ -52,7 +47,7 @@ std::string Listed(const std::string& path, const std::string& why) {
 AlarmDialog::AlarmDialog(app::Module& module)
     : module_(module), form_(module.platform.createForm("FrmAlarm", "Alarm")) {
     const auto screen = module_.platform.screen();
-    form_->setBounds({0, 0, kDialogWidthTwips / screen.twipsPerPixelX, kDialogHeightTwips / screen.twipsPerPixelY});
+    app::SizeInTwips(*form_, screen, kDialogWidthTwips, kDialogHeightTwips);
     form_->setBackColor(kWindowBlue);
     BuildTitle();
     BuildDayRows();
@@ -177,11 +172,7 @@ void AlarmDialog::Show() {
 }
 
 void AlarmDialog::Activate() {
-    // Centred across, and a little above the middle, as the main window.
-    const auto screen = module_.platform.screen();
-    const auto bounds = form_->bounds();
-    form_->move(static_cast<int>(std::lround((screen.width - bounds.w) / 2.0)),
-                static_cast<int>(std::lround((screen.height - bounds.h) / 2.7)));
+    app::PlaceOnScreen(*form_, module_.platform.screen());
     for (std::size_t day = 1; day <= kMonthDays; ++day) AlD[day]->setText(module_.DayAlarms[day]);
     for (std::size_t row = 1; row <= kWeekdays; ++row) AlW[row]->setText(module_.WeekdayAlarms[row]);
     ShowSound();

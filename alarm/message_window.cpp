@@ -1,11 +1,10 @@
 #include "alarm/message_window.h"
 
-#include <cmath>
-
 #include "alarm/alarm_artwork.h"
 #include "alarm/alarm_rules.h"
 #include "app/artwork_main_window.h"
 #include "app/settings.h"
+#include "app/window_look.h"
 
 namespace alarms {
 
@@ -17,8 +16,6 @@ namespace {
 constexpr int kClientWidthTwips = 4860;
 constexpr int kClientHeightTwips = 3480;
 
-constexpr platform::ColorRef kWindowBlue = rgb(0x00, 0x60, 0x90);
-constexpr platform::ColorRef kSkyText = rgb(0xB0, 0xEF, 0xFF);
 constexpr platform::ColorRef kInnerFrame = rgb(0x86, 0xC8, 0xEE);
 constexpr platform::ColorRef kMessageText = rgb(0xC0, 0xE0, 0xFF);
 constexpr platform::ColorRef kMessageShadow = rgb(0x00, 0x40, 0x40);
@@ -35,8 +32,8 @@ std::string DateTitle(platform::Locale& locale, const platform::DateTime& today)
 MessageWindow::MessageWindow(app::Module& module)
     : module_(module), form_(module.platform.createForm("FrmMessage", "Message!")) {
     const auto screen = module_.platform.screen();
-    form_->setBounds({0, 0, kClientWidthTwips / screen.twipsPerPixelX, kClientHeightTwips / screen.twipsPerPixelY});
-    form_->setBackColor(kWindowBlue);
+    app::SizeInTwips(*form_, screen, kClientWidthTwips, kClientHeightTwips);
+    form_->setBackColor(app::kWindowBlue);
     Build();
     form_->onActivate = [this] { Activate(); };
     // Closing it by the keyboard acts as its close image.
@@ -68,15 +65,15 @@ void MessageWindow::Build() {
             Control& line = form_->add(ControlKind::Line, "Line" + std::to_string(first + side), {});
             const auto& [x1, y1, x2, y2] = ends[static_cast<std::size_t>(side)];
             line.setLine(x1, y1, x2, y2);
-            line.setBorderColor(frame == 0 ? kSkyText : kInnerFrame);
+            line.setBorderColor(frame == 0 ? app::kSkyText : kInnerFrame);
             Line[static_cast<std::size_t>(first + side)] = &line;
         }
     }
 
     TitleMsg = &form_->add(ControlKind::Label, "TitleMsg", {32, 13, w - 64, 20});
     TitleMsg->setAlignment(platform::Align::Center);
-    TitleMsg->setFont({"Tahoma", 12, true, 0});
-    TitleMsg->setForeColor(kSkyText);
+    TitleMsg->setFont(app::TitleFont(12));
+    TitleMsg->setForeColor(app::kSkyText);
 
     const platform::Rect text{16, 42, w - 32, h - 84};
     MsgLabelSH =
@@ -84,7 +81,7 @@ void MessageWindow::Build() {
     MsgLabel = &form_->add(ControlKind::Label, "MsgLabel", text);
     for (Control* label : {MsgLabelSH, MsgLabel}) {
         label->setAlignment(platform::Align::Center);
-        label->setFont({"Tahoma", 10, true, 0});
+        label->setFont(app::TitleFont(10));
     }
     MsgLabelSH->setForeColor(kMessageShadow);
     MsgLabel->setForeColor(kMessageText);
@@ -105,10 +102,7 @@ void MessageWindow::Present() {
 }
 
 void MessageWindow::Activate() {
-    const auto screen = module_.platform.screen();
-    const auto bounds = form_->bounds();
-    form_->move(static_cast<int>(std::lround((screen.width - bounds.w) / 2.0)),
-                static_cast<int>(std::lround((screen.height - bounds.h) / 2.7)));
+    app::PlaceOnScreen(*form_, module_.platform.screen());
     TitleMsg->setCaption(DateTitle(module_.platform.locale(), module_.platform.now()));
     MsgLabel->setCaption(text_);
     MsgLabelSH->setCaption(text_);

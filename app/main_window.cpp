@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/artwork_main_window.h"
+#include "app/window_look.h"
 
 namespace app {
 
@@ -10,21 +11,15 @@ using platform::rgb;
 
 namespace {
 
-constexpr platform::ColorRef kWindowBlue = rgb(0x00, 0x60, 0x90);
-constexpr platform::ColorRef kSkyText = rgb(0xB0, 0xEF, 0xFF);
 constexpr platform::ColorRef kPaleLink = rgb(0x86, 0xC8, 0xEE);
 constexpr platform::ColorRef kPanelPaper = rgb(0xFF, 0xFF, 0xFA);
 constexpr platform::ColorRef kPanelEdge = rgb(0x9E, 0xC4, 0xDE);
-
-platform::Font TitleFont(double size) {
-    return {"Tahoma", size, true, 0};
-}
 
 }  // namespace
 
 FrmDiar::FrmDiar(Module& module) : module_(module), form_(module.platform.createForm("FrmDiar", "Diar")) {
     const auto screen = module_.platform.screen();
-    form_->setBounds({0, 0, 11730 / screen.twipsPerPixelX, 8100 / screen.twipsPerPixelY});
+    SizeInTwips(*form_, screen, 11730, 8100);
     form_->setBackColor(kWindowBlue);
     // Order matters: later elements lie above earlier ones.
     BuildShell();

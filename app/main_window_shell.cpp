@@ -1,11 +1,10 @@
 // The main window's own behaviour: start, placement, focus, dragging, hiding, ending, and the
 // images that open the help page and the web site.
-#include <cmath>
-
 #include "alarm/day_message.h"
 #include "app/main_window.h"
 #include "app/session.h"
 #include "app/tray_icon.h"
+#include "app/window_look.h"
 #include "diary/calendar.h"
 #include "diary/day_tables.h"
 
@@ -83,12 +82,7 @@ void FrmDiar::ParkFocus() {
 }
 
 void FrmDiar::PlaceOnScreen() {
-    // Centred across, and a little above the middle, even when that puts it partly off screen.
-    const auto screen = module_.platform.screen();
-    const auto bounds = form_->bounds();
-    const auto left = static_cast<int>(std::lround((screen.width - bounds.w) / 2.0));
-    const auto top = static_cast<int>(std::lround((screen.height - bounds.h) / 2.7));
-    form_->move(left, top);
+    app::PlaceOnScreen(*form_, module_.platform.screen());
 }
 
 void FrmDiar::BackgroundDown(const MouseEvent& e) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
+#include "platform_win32/can_make_windows.h"
 
 namespace {
 
@@ -18,13 +19,6 @@ using platform::Form;
 using platform::Rect;
 using platform::win32::Win32FormPeer;
 using platform::win32::Win32Platform;
-
-bool CanMakeWindows() {
-    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (!probe) return false;
-    DestroyWindow(probe);
-    return true;
-}
 
 class Win32FormTest : public ::testing::Test {
 protected:

@@ -16,6 +16,7 @@
 #include "platform/win32/win32_form.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/window_proc.h"
+#include "platform_win32/can_make_windows.h"
 
 namespace {
 
@@ -52,13 +53,6 @@ public:
 private:
     std::function<void(const std::string&)> saved_;
 };
-
-bool CanMakeWindows() {
-    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (!probe) return false;
-    DestroyWindow(probe);
-    return true;
-}
 
 class Win32InputPath : public ::testing::Test {
 protected:
