@@ -15,7 +15,6 @@ expected_first="$E2E_WORK/first-alarm"
 alarm_line() { sed -n "${1}p" "$alarm_file" 2>/dev/null | tr -d '\r'; }
 alarm_line_is() { [[ "$(alarm_line "$1")" == "$2" ]]; }
 
-main_window() { xdotool search --onlyvisible --name '^Diar$' 2>/dev/null | head -n 1; }
 alarm_dialog() { xdotool search --onlyvisible --name '^Alarm$' 2>/dev/null | head -n 1; }
 no_alarm_dialog() { [[ -z "$(alarm_dialog)" ]]; }
 tray_shown() { [[ -n "$(e2e_tray_window)" ]]; }
@@ -24,21 +23,9 @@ e2e_start
 e2e_wait_until 60 cmp -s "$expected_first" "$alarm_file" || e2e_fail "the first run wrote no 39-line alarm file"
 [[ "$(wc -l <"$alarm_file")" == 39 ]] || e2e_fail "the alarm file has $(wc -l <"$alarm_file") lines"
 
-# A right press on the tray icon until the calendar window shows (a busy start-up may still be
-# settling at the first one).
-show_calendar() {
-    local try
-    for try in 1 2 3; do
-        e2e_tray_click 3
-        e2e_wait_until 15 main_window && return 0
-        e2e_log "no calendar window after right press $try"
-    done
-    return 1
-}
-
 e2e_wait_until 60 tray_shown || e2e_fail "no tray icon"
-show_calendar || e2e_fail "a right press on the tray icon did not show the calendar window"
-eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+e2e_show_calendar || e2e_fail "a right press on the tray icon did not show the calendar window"
+eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
 main_x=$X main_y=$Y
 sleep 1  # let the window settle: shown, activated, painted
 
@@ -48,7 +35,7 @@ open_dialog() {
     eval "$(xdotool getwindowgeometry --shell "$(alarm_dialog)")"
     [[ "$WIDTH x $HEIGHT" == "526 x 530" ]] || e2e_fail "dialog is $WIDTH x $HEIGHT, not 526 x 530"
     [[ "$X $Y" == "249 88" ]] || e2e_fail "dialog at $X, $Y, not 249, 88"
-    [[ -n "$(main_window)" ]] || e2e_fail "the calendar window went away behind the dialog"
+    [[ -n "$(e2e_main_window)" ]] || e2e_fail "the calendar window went away behind the dialog"
     sleep 1  # let the dialog settle before it is clicked
 }
 
@@ -86,7 +73,7 @@ alarm_line_is 7 "" || e2e_fail "the close image wrote the time: '$(alarm_line 7)
 before="$(stat -c %Y.%s "$alarm_file")"
 sleep 1.1
 xdotool mousemove $((main_x + 740)) $((main_y + 18)) click 1
-saved() { [[ "$(stat -c %Y.%s "$alarm_file")" != "$before" ]] && [[ -z "$(main_window)" ]]; }
+saved() { [[ "$(stat -c %Y.%s "$alarm_file")" != "$before" ]] && [[ -z "$(e2e_main_window)" ]]; }
 e2e_wait_until 20 saved || e2e_fail "hiding the calendar window did not save the alarms"
 alarm_line_is 7 "" || e2e_fail "the discarded time came back: '$(alarm_line 7)'"
 alarm_line_is 6 "7:45 stretch" || e2e_fail "the saved time went: '$(alarm_line 6)'"

@@ -10,14 +10,13 @@ year=$(date +%Y)
 next=$((year + 1))
 e2e_first_run_tree "$E2E_DATA"
 
-main_window() { xdotool search --onlyvisible --name '^Diar$' 2>/dev/null | head -n 1; }
 tray_shown() { [[ -n "$(e2e_tray_window)" ]]; }
 
 e2e_start
 e2e_wait_until 60 tray_shown || e2e_fail "no tray icon"
 e2e_tray_click 3
-e2e_wait_until 20 main_window || e2e_fail "a right press on the tray icon did not show the calendar window"
-eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+e2e_wait_until 20 e2e_main_window || e2e_fail "a right press on the tray icon did not show the calendar window"
+eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
 sleep 1  # let the window paint
 
 # Clicks at a point of the window's client area.
@@ -83,13 +82,13 @@ type_text "from the year editor"
 click_at 740 18  # the hide image: back to today, after saving 1999
 e2e_wait_until 10 year_line_is 1999 1 1 "#####from the year editor" ||
     e2e_fail "the line typed after the year editor is not in 1999's file"
-hidden() { [[ -z "$(main_window)" ]]; }
+hidden() { [[ -z "$(e2e_main_window)" ]]; }
 e2e_wait_until 10 hidden || e2e_fail "the hide image did not hide the window"
 
 # Shown again, the title reads this year in the very same pixels as before.
 e2e_tray_click 3
-e2e_wait_until 20 main_window || e2e_fail "the calendar window did not come back"
-eval "$(xdotool getwindowgeometry --shell "$(main_window)")"  # the tray click used X and Y
+e2e_wait_until 20 e2e_main_window || e2e_fail "the calendar window did not come back"
+eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"  # the tray click used X and Y
 sleep 1
 title_shot "$E2E_WORK/title-again.png"
 same_image "$E2E_WORK/title-$year.png" "$E2E_WORK/title-again.png" ||

@@ -49,15 +49,14 @@ for ((i = 1; i <= 372; i++)); do printf '%s\r\n' "${diary_lines[$i]:-#####}"; do
 
 # ---- the window -------------------------------------------------------------------------------
 
-main_window() { xdotool search --onlyvisible --name '^Diar$' 2>/dev/null | head -n 1; }
 tray_shown() { [[ -n "$(e2e_tray_window)" ]]; }
 
 e2e_start
 e2e_wait_until 60 tray_shown || e2e_fail "no tray icon"
-[[ -z "$(main_window)" ]] || e2e_fail "the calendar window is shown before the tray asks for it"
+[[ -z "$(e2e_main_window)" ]] || e2e_fail "the calendar window is shown before the tray asks for it"
 e2e_tray_click 3
-e2e_wait_until 20 main_window || e2e_fail "a right press on the tray icon did not show the calendar window"
-window="$(main_window)"
+e2e_wait_until 20 e2e_main_window || e2e_fail "a right press on the tray icon did not show the calendar window"
+window="$(e2e_main_window)"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [[ "$WIDTH x $HEIGHT" == "782 x 540" ]] || e2e_fail "window is $WIDTH x $HEIGHT, not 782 x 540"
 # Centred across a 1024 x 768 screen and a little above the middle.
@@ -171,14 +170,14 @@ e2e_wait_until 5 moved || e2e_fail "dragging the background left the window at $
 
 # The hide button hides the window; the program goes on in the tray.
 xdotool mousemove $((X + 740)) $((Y + 18)) click 1
-hidden() { [[ -z "$(main_window)" ]]; }
+hidden() { [[ -z "$(e2e_main_window)" ]]; }
 e2e_wait_until 10 hidden || e2e_fail "the hide button did not hide the window"
 e2e_running "$E2E_PID" || e2e_fail "the hide button ended the program"
 
 # The exit button with Shift held ends the program without a question.
 e2e_tray_click 3
-e2e_wait_until 20 main_window || e2e_fail "the calendar window did not come back"
-eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+e2e_wait_until 20 e2e_main_window || e2e_fail "the calendar window did not come back"
+eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
 touch -d '2000-01-01 00:00:00 UTC' "$E2E_DATA/Notes.ini"  # so that its rewrite shows
 xdotool mousemove $((X + 764)) $((Y + 18)) keydown shift click 1 keyup shift
 e2e_wait_exit "$E2E_PID" 20 || e2e_fail "the exit button with Shift did not end the program"

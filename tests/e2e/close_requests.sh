@@ -14,21 +14,9 @@ e2e_first_run_tree "$E2E_DATA"
 stored="$(notes_header 300 200 250 160 0 0 0 8 'MS Sans Serif' '&H0' '&H94C2E3')Stored note"
 notes_store_record 12 "$stored"
 
-main_window() { xdotool search --onlyvisible --name '^Diar$' 2>/dev/null | head -n 1; }
-hidden() { [[ -z "$(main_window)" ]]; }
+hidden() { [[ -z "$(e2e_main_window)" ]]; }
 diary_line() { sed -n "$(((month - 1) * 31 + $1))p" "$E2E_DATA/Diary/$year" 2>/dev/null | tr -d '\r'; }
 diary_line_is() { [[ "$(diary_line "$1")" == "$2" ]]; }
-# A right press on the tray icon until the calendar window shows (a busy start-up may still be
-# settling at the first one).
-show_calendar() {
-    local try
-    for try in 1 2 3; do
-        e2e_tray_click 3
-        e2e_wait_until 15 main_window && return 0
-        e2e_log "no calendar window after right press $try"
-    done
-    return 1
-}
 
 e2e_start
 e2e_wait_until 60 notes_tray_shown || e2e_fail "no tray icon"
@@ -36,8 +24,8 @@ e2e_wait_until 60 notes_window_exists || e2e_fail "the stored note did not open"
 
 # ---- the calendar window ------------------------------------------------------------------------
 
-show_calendar || e2e_fail "a right press on the tray icon did not show the calendar window"
-eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+e2e_show_calendar || e2e_fail "a right press on the tray icon did not show the calendar window"
+eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
 sleep 1  # let the window settle: shown, activated, painted
 xdotool mousemove $((X + 200)) $((Y + 74)) click 1  # the line of the 2nd
 sleep 0.5
@@ -48,8 +36,8 @@ e2e_running "$E2E_PID" || e2e_fail "Alt+F4 on the calendar window ended the prog
 e2e_wait_until 10 diary_line_is 2 "#####Typed before Alt+F4" ||
     e2e_fail "the line typed before Alt+F4 was not saved: '$(diary_line 2)'"
 e2e_tray_click 3
-e2e_wait_until 20 main_window || e2e_fail "the calendar window did not come back after Alt+F4"
-eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+e2e_wait_until 20 e2e_main_window || e2e_fail "the calendar window did not come back after Alt+F4"
+eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
 sleep 1  # let the window settle
 xdotool mousemove $((X + 740)) $((Y + 18)) click 1  # hide it again, with its hide image
 e2e_wait_until 10 hidden || e2e_fail "the hide image did not hide the calendar window after Alt+F4"
@@ -68,8 +56,8 @@ notes_window_exists || e2e_fail "Alt+F4 closed the note"
 [[ "$(notes_windows | head -n 1)" == "$note" ]] || e2e_fail "the note's window was made anew"
 
 # Ending the program now (Shift on the hide image) keeps the note's text.
-show_calendar || e2e_fail "the calendar window did not come back"
-eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+e2e_show_calendar || e2e_fail "the calendar window did not come back"
+eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
 sleep 1  # let the window settle
 xdotool mousemove $((X + 740)) $((Y + 18)) keydown shift click 1 keyup shift
 e2e_wait_exit "$E2E_PID" 20 || e2e_fail "Shift on the hide image did not end the program"

@@ -20,15 +20,14 @@ recurring_line() {
     echo $((first[$1] + $2 - 1))
 }
 row_top() { echo $((52 + 15 * ($1 - 1))); }
-main_window() { xdotool search --onlyvisible --name '^Diar$' 2>/dev/null | head -n 1; }
 tray_shown() { [[ -n "$(e2e_tray_window)" ]]; }
-hidden() { [[ -z "$(main_window)" ]]; }
+hidden() { [[ -z "$(e2e_main_window)" ]]; }
 
 e2e_start
 e2e_wait_until 60 tray_shown || e2e_fail "no tray icon"
 e2e_tray_click 3
-e2e_wait_until 20 main_window || e2e_fail "a right press on the tray icon did not show the calendar window"
-eval "$(xdotool getwindowgeometry --shell "$(main_window)")"
+e2e_wait_until 20 e2e_main_window || e2e_fail "a right press on the tray icon did not show the calendar window"
+eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
 sleep 1
 
 # ---- a recurring note -------------------------------------------------------------------------

@@ -160,3 +160,18 @@ e2e_double_click_tray() {
 
 # The whole virtual screen as an image file.
 e2e_screenshot() { import -display "$DISPLAY" -window root "$1"; }
+
+# The calendar window, when it is shown.
+e2e_main_window() { xdotool search --onlyvisible --name '^Diar$' 2>/dev/null | head -n 1; }
+
+# A right press on the tray icon until the calendar window shows (a busy start-up may still be
+# settling at the first one).
+e2e_show_calendar() {
+    local try
+    for try in 1 2 3; do
+        e2e_tray_click 3
+        e2e_wait_until 15 e2e_main_window && return 0
+        e2e_log "no calendar window after right press $try"
+    done
+    return 1
+}

@@ -22,7 +22,7 @@ notes_tray_shown() { [[ -n "$(e2e_tray_window)" ]]; }
 notes_windows() { xdotool search --onlyvisible --name '^Poznamky$' 2>/dev/null || true; }
 notes_window_exists() { [[ -n "$(notes_windows)" ]]; }
 
-notes_main_window_visible() { [[ -n "$(xdotool search --onlyvisible --name '^Diar$' 2>/dev/null)" ]]; }
+notes_main_window_visible() { [[ -n "$(e2e_main_window)" ]]; }
 
 # "x y width height" of X window $1.
 notes_geometry() {
