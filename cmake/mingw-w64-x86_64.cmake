@@ -15,6 +15,7 @@ set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
 # A small Release .exe (issue 11): optimised for size, every function and datum in a section of its
 # own so that the linker drops those nothing uses, and no symbol table or debug information (most of
 # the static runtime's bytes otherwise).
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-Os -DNDEBUG -ffunction-sections -fdata-sections")
-set(CMAKE_C_FLAGS_RELEASE_INIT "-Os -DNDEBUG -ffunction-sections -fdata-sections")
+# Cache entries, since CMake would add its own -O3 after flags given as *_INIT.
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG -ffunction-sections -fdata-sections" CACHE STRING "Release flags")
+set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG -ffunction-sections -fdata-sections" CACHE STRING "Release flags")
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-Wl,--gc-sections -s")

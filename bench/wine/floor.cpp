@@ -11,8 +11,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -61,8 +59,15 @@ void OpenNotes(HINSTANCE instance) {
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string file = path;
     file = file.substr(0, file.find_last_of('\\')) + "\\NotesDat\\Notes";
-    std::ifstream in(file, std::ios::binary);
-    const std::string database((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string database;
+    HANDLE in = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (in != INVALID_HANDLE_VALUE) {
+        database.resize(GetFileSize(in, nullptr));
+        DWORD got = 0;
+        ReadFile(in, database.data(), static_cast<DWORD>(database.size()), &got, nullptr);
+        database.resize(got);
+        CloseHandle(in);
+    }
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
