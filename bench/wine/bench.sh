@@ -12,6 +12,7 @@
 #               a start with 40 full notes of that kind (see bench/bench_data.h)
 # BENCH_WARM    1 (default): a first, uncounted start of each warms the prefix
 # BENCH_PROGRAM the OrvaneNotes.exe to measure (default: the one in WINDOWS_BUILD)
+# BENCH_TIMEOUT seconds a start may take before it counts as failed (default 120)
 # BENCH_QUIET   milliseconds without drawing after which a window counts as painted (default 300)
 #
 # Times: "start" counts from the program's first X window (Wine's own start-up before it is the
@@ -90,7 +91,7 @@ start_in() {  # folder exe name count [arguments] -> sets running_pid, prints no
     shift 4
     rm -rf "$dir/NotesDat"
     cp -a "$dir/pristine/NotesDat" "$dir/NotesDat"
-    out="$(cd "$dir" && "$xwatch" launch "$name" "$count" "$quiet" 120 -- setsid "$wine_bin" "C:\\bench\\${dir##*/}\\$exe" "$@")" || {
+    out="$(cd "$dir" && "$xwatch" launch "$name" "$count" "$quiet" "${BENCH_TIMEOUT:-120}" -- setsid "$wine_bin" "C:\\bench\\${dir##*/}\\$exe" "$@")" || {
         echo "bench: $exe in $1 did not show $count window(s) named $name: $out" >&2
         running_pid="${out#pid=}"; running_pid="${running_pid%% *}"
         return 1
