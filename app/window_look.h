@@ -27,10 +27,8 @@ public:
     int width() const { return widthTwips_ / kTwipsPerPixelAt96; }
     int height() const { return heightTwips_ / kTwipsPerPixelAt96; }
 
-    // Screen pixels of a rectangle, or a line's ends and offsets, written at 96 DPI.
+    // Screen pixels of a rectangle written at 96 DPI.
     platform::Rect Place(const platform::Rect& at96) const;
-    int X(int at96) const;
-    int Y(int at96) const;
     double pictureScale() const { return scaleY_; }
     // Sets a line's ends, written at 96 DPI.
     void PlaceLine(platform::Control& line, int x1, int y1, int x2, int y2) const;
@@ -41,6 +39,9 @@ public:
     static constexpr int kTwipsPerPixelAt96 = 15;
 
 private:
+    int X(int at96) const;
+    int Y(int at96) const;
+
     int widthTwips_;
     int heightTwips_;
     double twipsPerPixelX_;
