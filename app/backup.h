@@ -28,7 +28,6 @@ bool IsBackupFolderName(const std::string& name);
 
 // Copies the data files of `dataPath` into the backup folder of `today` unless it exists, then
 // removes the dated folders older than the seven most recent. The data files are only read.
-BackupResult TakeDailyBackup(platform::FileSystem& files, const std::string& dataPath,
-                             const platform::DateTime& today);
+BackupResult TakeDailyBackup(platform::FileSystem& files, const std::string& dataPath, const platform::DateTime& today);
 
 }  // namespace app

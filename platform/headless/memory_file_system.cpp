@@ -131,7 +131,8 @@ std::vector<std::string> MemoryFileSystem::listFolders(const std::string& folder
 
 Status MemoryFileSystem::renameFolder(const std::string& from, const std::string& to) {
     if (!folders_.count(from)) return Status::failure("The system cannot find the file specified.");
-    if (folders_.count(to) || files_.count(to)) return Status::failure("Cannot create a file when that file already exists.");
+    if (folders_.count(to) || files_.count(to))
+        return Status::failure("Cannot create a file when that file already exists.");
     if (!folders_.count(ParentFolder(to))) return Status::failure("The system cannot find the path specified.");
     if (readOnly(from) || readOnly(to) || takeFault(Op::RenameFolder)) return Status::failure("Access is denied.");
     const auto renamed = [&](const std::string& path) { return to + path.substr(from.size()); };

@@ -59,9 +59,9 @@ protected:
 TEST_F(DailyBackup, TheFirstStartOfADateCopiesExactlyTheDataFiles) {
     PutDataFolder();
     ASSERT_TRUE(Start());
-    EXPECT_EQ(BackupPaths(), (std::vector<std::string>{"\\2026-12-07\\Alarm", "\\2026-12-07\\Diary\\2026",
-                                                        "\\2026-12-07\\Names", "\\2026-12-07\\Notes",
-                                                        "\\2026-12-07\\Notes.ini", "\\2026-12-07\\Reminder"}));
+    EXPECT_EQ(BackupPaths(),
+              (std::vector<std::string>{"\\2026-12-07\\Alarm", "\\2026-12-07\\Diary\\2026", "\\2026-12-07\\Names",
+                                        "\\2026-12-07\\Notes", "\\2026-12-07\\Notes.ini", "\\2026-12-07\\Reminder"}));
     for (const char* name : {"\\Notes.ini", "\\Notes", "\\Names", "\\Reminder", "\\Alarm", "\\Diary\\2026"}) {
         EXPECT_EQ(files().file(data("\\Backup\\2026-12-07") + name), files().file(data(name))) << name;
     }
