@@ -97,7 +97,11 @@ void RemoveOldBackups(FileSystem& files, const std::string& backups, const std::
     }
     std::sort(dated.begin(), dated.end(), std::greater<>());
     for (std::size_t i = kBackupsKept; i < dated.size(); ++i) {
-        if (dated[i] != today) RemoveTree(files, backups + "\\" + dated[i]);
+        if (dated[i] == today) continue;
+        // Out of the way under a scratch name first: a removal cut short never leaves a dated
+        // folder that lacks some of its files, and the next backup finishes it.
+        const std::string doomed = backups + "\\" + dated[i] + kScratchSuffix;
+        if (files.renameFolder(backups + "\\" + dated[i], doomed)) RemoveTree(files, doomed);
     }
 }
 

@@ -247,6 +247,19 @@ TEST_F(BackupFault, AFailedBackupLeavesNoDayFolderAndTheDataFilesAsTheyWere) {
     }
 }
 
+TEST_F(BackupFault, AnOldFolderWhoseRemovalIsCutShortIsNoLongerADayFolder) {
+    const std::string backups = std::string(kData) + "\\Backup";
+    for (int day = 1; day <= 7; ++day) ASSERT_EQ(TakeDailyBackup(files_, kData, {2026, 12, day}), BackupResult::Made);
+    files_.failNext(MemoryFileSystem::Op::Remove);
+    ASSERT_EQ(TakeDailyBackup(files_, kData, {2026, 12, 8}), BackupResult::Made);
+    EXPECT_FALSE(files_.hasFolder(backups + "\\2026-12-01"));
+    EXPECT_TRUE(files_.hasFolder(backups + "\\2026-12-01.tmp"));
+    // The next backup clears what was left.
+    ASSERT_EQ(TakeDailyBackup(files_, kData, {2026, 12, 9}), BackupResult::Made);
+    EXPECT_EQ(files_.listFolders(backups).size(), 7u);
+    EXPECT_FALSE(files_.hasFolder(backups + "\\2026-12-01.tmp"));
+}
+
 TEST_F(BackupFault, TheDayAfterAFailureTheBackupIsMade) {
     files_.setCapacity(300000);
     ASSERT_EQ(TakeDailyBackup(files_, kData, kMonday), BackupResult::Failed);
