@@ -45,7 +45,7 @@ public:
 
     // Names (not paths) of the files directly inside `folder`.
     virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
-    // Names (not paths) of the folders directly inside `folder`.
+    // Names (not paths) of the folders directly inside `folder`; a linked folder is not one of them.
     virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
 
     // Gives a folder, with everything in it, a name that nothing has yet, in one step.

@@ -115,6 +115,9 @@ std::vector<std::string> ListEntries(const std::string& folder, bool folders) {
     do {
         const std::string name = found.cFileName;
         if (name == "." || name == "..") continue;
+        // A linked folder (junction, symbolic link) is not listed: what lies behind it belongs
+        // elsewhere, and a caller that empties the folders it lists must never reach it.
+        if (folders && (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) continue;
         if (((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders) names.push_back(name);
     } while (FindNextFileA(search.get(), &found));
     return names;

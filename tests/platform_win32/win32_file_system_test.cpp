@@ -162,4 +162,18 @@ TEST_F(Win32FileSystemTest, FolderFailuresCarryTheSystemsErrorCode) {
     ASSERT_TRUE(files_.removeFile(path("Sub\\Notes")));
 }
 
+TEST_F(Win32FileSystemTest, ListingFoldersLeavesOutLinkedFolders) {
+    ASSERT_TRUE(files_.createFolder(path("Sub")));
+    ASSERT_TRUE(files_.createFolder(path("Sub\\Target")));
+    putFile("Sub\\Target\\Notes", "elsewhere");
+    if (!CreateSymbolicLinkA(path("Sub\\Link").c_str(), path("Sub\\Target").c_str(),
+                             SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
+        GTEST_SKIP() << "no linked folders here: " << platform::win32::SystemErrorText(GetLastError());
+    }
+    EXPECT_EQ(files_.listFolders(path("Sub")), std::vector<std::string>{"Target"});
+    RemoveDirectoryA(path("Sub\\Link").c_str());
+    DeleteFileA(path("Sub\\Target\\Notes").c_str());
+    RemoveDirectoryA(path("Sub\\Target").c_str());
+}
+
 }  // namespace
