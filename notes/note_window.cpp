@@ -158,12 +158,12 @@ void FrmNote::ApplyRecord() {
     if (shown.w != stored.w || shown.h != stored.h) storedSize_ = Size{stored.w, stored.h};
     form_->setBounds(shown);
     NoteHeight = shown.h;
-    NoteText->setText(NoteTextOf(record));
+    // The text box takes its final size, alignment and font before its text. A Win32 edit box lays
+    // its whole text out again at each of them (a new alignment even makes a new box), and under
+    // Wine each layout of a long paragraph costs time that grows with its length squared: given
+    // last, the text is laid out once.
     const Rect window = form_->bounds();
     NoteText->resize(std::max(window.w - 9, 0), std::max(window.h - 21, 0));
-    if (fields.rolledUp) RollUpOrDown();
-    ButResize->move(form_->bounds().w - 10, NoteHeight - 10);
-
     NoteText->setAlignment(AlignmentOf(fields.alignment));
     platform::Font font = NoteText->font();
     if (!fields.fontName.empty()) font.name = fields.fontName;
@@ -172,6 +172,9 @@ void FrmNote::ApplyRecord() {
     NoteText->setFont(font);
     SetForeColor(fields.foreColor);
     SetBackColor(fields.backColor);
+    NoteText->setText(NoteTextOf(record));
+    if (fields.rolledUp) RollUpOrDown();
+    ButResize->move(form_->bounds().w - 10, NoteHeight - 10);
 }
 
 NoteFields FrmNote::CurrentFields() const {

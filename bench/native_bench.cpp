@@ -1,0 +1,109 @@
+// The native benchmarks: the program's start-up and its data files on the headless platform.
+// Speed is measured here, never asserted in the tests. Run by tools/bench; a new benchmark that
+// needs a NotesDat folder starts from bench::PrepareNotesDat (see BenchProgram below).
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "app/datafiles.h"
+#include "app/module.h"
+#include "app/startup.h"
+#include "bench/bench_data.h"
+#include "diary/day_tables.h"
+#include "notes/note_window.h"
+#include "notes/notes_database.h"
+#include "platform/headless/headless_platform.h"
+
+namespace {
+
+constexpr const char* kProgramFolder = "C:\\Orvane";
+constexpr const char* kDataPath = "C:\\Orvane\\NotesDat";
+
+// A program on the headless platform with a prepared NotesDat folder, not yet started.
+struct BenchProgram {
+    explicit BenchProgram(const bench::DataSet& set) {
+        platform.setProgramFolder(kProgramFolder);
+        platform.setTime({2026, 12, 7, 10, 0, 0});
+        platform.memoryFiles().putFolder(kProgramFolder);
+        bench::PrepareNotesDat(platform.memoryFiles(), kDataPath, set);
+    }
+    bool Start() { return app::Main(*module); }
+
+    platform::headless::HeadlessPlatform platform;
+    std::unique_ptr<app::Module> module = std::make_unique<app::Module>(platform);
+};
+
+// app::Main with 0 or 40 full notes: windows, settings, alarms, notes, the calendar's first month.
+void BM_StartUp(benchmark::State& state) {
+    const bench::DataSet set{.notes = static_cast<int>(state.range(0)), .years = 1};
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto program = std::make_unique<BenchProgram>(set);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(program->Start());
+        state.PauseTiming();
+        program.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUp)->Arg(0)->Arg(40)->Unit(benchmark::kMicrosecond);
+
+// A year's day tables: "\Names", "\Reminder" and a full year file.
+void BM_LoadYearDayTables(benchmark::State& state) {
+    BenchProgram program({.notes = 0, .years = 1});
+    program.Start();
+    program.module->CurYear = 2026;
+    for (auto _ : state) {
+        app::LoadDayTables(*program.module);
+        app::LoadYear(*program.module);
+    }
+}
+BENCHMARK(BM_LoadYearDayTables)->Unit(benchmark::kMicrosecond);
+
+// Writing a changed full year (and the recurring notes) with SaveDiary.
+void BM_SaveDiary(benchmark::State& state) {
+    BenchProgram program({.notes = 0, .years = 1});
+    program.Start();
+    program.module->CurYear = 2026;
+    app::LoadDayTables(*program.module);
+    app::LoadYear(*program.module);
+    for (auto _ : state) {
+        program.module->DiaryDirty = true;
+        program.module->RemindersDirty = true;
+        const auto failures = app::SaveDiary(*program.module);
+        if (!failures.empty()) state.SkipWithError("SaveDiary failed");
+    }
+}
+BENCHMARK(BM_SaveDiary)->Unit(benchmark::kMicrosecond);
+
+// One open note writes its record into the database of 40 full notes.
+void BM_SaveNoteRecord(benchmark::State& state) {
+    BenchProgram program({.notes = 40});
+    program.Start();
+    auto& note = *program.module->Notes.front();
+    for (auto _ : state) {
+        if (!note.WriteRecord()) state.SkipWithError("the note could not be saved");
+    }
+}
+BENCHMARK(BM_SaveNoteRecord)->Unit(benchmark::kMicrosecond);
+
+// LoadNotes over a database of 40 full notes: 40 note windows opened.
+void BM_LoadNotes40(benchmark::State& state) {
+    BenchProgram program({.notes = 40});
+    program.Start();
+    auto& module = *program.module;
+    app::RecordFile database(program.platform.files(), module.Path(app::kNotesFile));
+    database.Load();
+    for (auto _ : state) {
+        state.PauseTiming();
+        module.Notes.clear();
+        state.ResumeTiming();
+        notes::LoadNotes(module, database);
+    }
+    state.SetItemsProcessed(state.iterations() * 40);
+}
+BENCHMARK(BM_LoadNotes40)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
