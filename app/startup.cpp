@@ -1,5 +1,8 @@
 #include "app/startup.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "alarm/alarm_clock.h"
 #include "alarm/alarm_dialog.h"
 #include "alarm/alarm_settings.h"
@@ -17,6 +20,9 @@ namespace app {
 namespace {
 
 constexpr int kYearDays = 366;
+
+// The files a start makes when they are missing.
+constexpr const char* kFirstRunFiles[] = {kSettingsFile, kNotesFile, kNamesFile, kReminderFile};
 
 // Creates a first-run file only where nothing of that name exists: a hidden file counts as
 // missing for the existence test, but it must never be overwritten.
@@ -56,10 +62,13 @@ bool InitData(Module& module) {
     module.DataPath += "NotesDat";
 
     // Every step may fail on its own (an existing folder, a read-only disk); the next one runs.
-    const bool madeDataFolder = files.createFolder(module.DataPath).ok;
+    files.createFolder(module.DataPath);
     files.createFolder(module.Path(kDiaryFolder));
     RecoverInterruptedWrites(files, module.DataPath);
     RecoverInterruptedWrites(files, module.Path(kDiaryFolder));
+    // A folder unpacked from the release holds the help page and the sound but no data yet.
+    const bool firstRun = std::none_of(std::begin(kFirstRunFiles), std::end(kFirstRunFiles),
+                                       [&](const char* name) { return FilePresent(files, module.Path(name)); });
 
     if (!FilePresent(files, module.Path(kSettingsFile))) {
         SetDefaultSettings(module);
@@ -71,7 +80,7 @@ bool InitData(Module& module) {
     CreateIfMissing(module, kNotesFile, RecordFile::EmptyDatabase(kNoteRecordCount));
     CreateIfMissing(module, kNamesFile, RepeatedLines(" ", kYearDays));
     CreateIfMissing(module, kReminderFile, RepeatedLines("", kYearDays));
-    return madeDataFolder;
+    return firstRun;
 }
 
 bool Main(Module& module) {

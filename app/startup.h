@@ -11,8 +11,9 @@ namespace app {
 // runs); otherwise the program goes on in the message loop.
 bool Main(Module& module);
 
-// Prepares the data folder and the first-run files, and reads the settings. True when this start
-// made the data folder (a first run).
+// Prepares the data folder and the first-run files, and reads the settings. True on a first run:
+// the data folder held none of the files a start makes (a new folder, or one holding only what the
+// release ships beside the program).
 bool InitData(Module& module);
 
 }  // namespace app

@@ -12,7 +12,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # GCC 12 reports impossible overlaps inside std::string at -O2 and above (GCC bug 105329).
 set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
-# A small Release .exe (issue 11): optimised for size, every function and datum in a section of its
+# A small Release .exe: optimised for size, every function and datum in a section of its
 # own so that the linker drops those nothing uses, and no symbol table or debug information (most of
 # the static runtime's bytes otherwise).
 # Cache entries, since CMake would add its own -O3 after flags given as *_INIT.

@@ -95,6 +95,16 @@ TEST_F(DailyBackup, AFirstRunMakesNoneUntilTheNextDate) {
     EXPECT_EQ(BackupPaths().size(), 5u);  // the first-run files: no year file yet
 }
 
+TEST_F(DailyBackup, TheFirstStartOfAnUnpackedReleaseIsAFirstRun) {
+    putFile("\\Alarm.wav", "RIFF");
+    putFile("\\Help\\_Help.htm", "<html></html>");
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(files().hasFolder(data("\\Backup")));
+
+    StartAgain();
+    EXPECT_TRUE(HasBackup("2026-12-07"));
+}
+
 TEST_F(DailyBackup, TheFirstTickAfterMidnightBacksUpTheNewDate) {
     PutDataFolder();
     platform.setTime({2026, 12, 7, 23, 59, 50});
