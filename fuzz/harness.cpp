@@ -84,12 +84,53 @@ void CheckNewNoteRecord(const std::string& before, const std::string& after, int
     if (after != expected) problems.push_back("bytes of the notes file outside the new note's record changed");
 }
 
-void CheckDayLine(const MemoryFileSystem& files, std::vector<std::string>& problems) {
-    const auto content = files.file(DataFile(app::YearFile(kYear)));
-    const std::size_t index = static_cast<std::size_t>((12 - 1) * app::kYearFileDaysPerMonth + kTypedDay - 1);
-    const auto lines = app::SplitLines(content.value_or(""));
-    if (lines.size() <= index || !EndsWith(lines[index], kDayText))
-        problems.push_back("the year file does not hold the typed day line");
+// The first `count` lines of a text file as its reader takes them: lines the file lacks read as
+// `missing`.
+std::vector<std::string> LinesRead(const std::string& content, std::size_t count, const std::string& missing) {
+    auto lines = app::SplitLines(content);
+    lines.resize(count, missing);
+    return lines;
+}
+
+// A file that the session rewrote holds `expected`, except where `skipped` (0-based lines) says.
+void CheckKeptLines(const MemoryFileSystem& files, const std::string& name, const std::vector<std::string>& expected,
+                    const std::set<std::size_t>& skipped, std::vector<std::string>& problems) {
+    const auto written = app::SplitLines(files.file(DataFile(name)).value_or(""));
+    if (written.size() != expected.size()) {
+        problems.push_back(name + " was written with " + std::to_string(written.size()) + " lines");
+        return;
+    }
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (!skipped.count(i) && written[i] != expected[i])
+            problems.push_back(name + " line " + std::to_string(i + 1) + " was not kept");
+    }
+}
+
+// The year file holds the typed day line, and every other line as start-up read it.
+void CheckYearFile(const DataFiles& folder, const MemoryFileSystem& files, std::vector<std::string>& problems) {
+    const std::string name = app::YearFile(kYear);
+    const std::size_t typed = static_cast<std::size_t>((12 - 1) * app::kYearFileDaysPerMonth + kTypedDay - 1);
+    const auto found = folder.find(name);
+    auto expected =
+        LinesRead(found == folder.end() ? "" : found->second, 12 * app::kYearFileDaysPerMonth, app::kEmptyDiaryCell);
+    // A line shorter than the format code is read with the code filled up with "#".
+    for (auto& line : expected) {
+        if (line.size() < app::kDiaryCodeLength) line.append(app::kDiaryCodeLength - line.size(), '#');
+    }
+    CheckKeptLines(files, name, expected, {typed}, problems);
+    const auto written = app::SplitLines(files.file(DataFile(name)).value_or(""));
+    if (written.size() <= typed || !EndsWith(written[typed], kDayText))
+        problems.push_back(name + " does not hold the typed day line");
+}
+
+// The settings and alarm files are rewritten at the end with what start-up read: every text line
+// comes back as it was (the number lines are read as numbers and written anew).
+void CheckTextSettingsKept(const DataFiles& folder, const MemoryFileSystem& files, std::vector<std::string>& problems) {
+    if (const auto settings = folder.find(app::kSettingsFile); settings != folder.end())
+        CheckKeptLines(files, app::kSettingsFile, LinesRead(settings->second, 8, ""), {7}, problems);
+    if (const auto alarm = folder.find(alarms::kAlarmFile); alarm != folder.end())
+        CheckKeptLines(files, alarms::kAlarmFile,
+                       LinesRead(alarm->second, static_cast<std::size_t>(alarms::kAlarmLines), ""), {0}, problems);
 }
 
 }  // namespace
@@ -209,7 +250,8 @@ std::vector<std::string> RunSession(const DataFiles& folder) {
         problems.push_back("no new note opened although a record was free");
     }
     for (auto& problem : UntouchedFilesRewritten(folder, files, written)) problems.push_back(std::move(problem));
-    CheckDayLine(files, problems);
+    CheckYearFile(folder, files, problems);
+    CheckTextSettingsKept(folder, files, problems);
     return problems;
 }
 

@@ -54,8 +54,10 @@ std::vector<std::string> UntouchedFilesRewritten(const DataFiles& before,
                                                  const std::set<std::string>& written);
 
 // Starts the program over `folder`, shows the calendar, types a day line, opens a new note,
-// types in it and lets it save, then ends the program from the calendar. Returns one line for
-// each rule that the run broke; empty when all held.
+// types in it and lets it save, then ends the program from the calendar. Afterwards no scratch
+// copy is left; a file the session had no reason to write is as it was and was not written; the
+// files it wrote hold what was typed and, line for line or byte for byte, what start-up read.
+// Returns one line for each rule that the run broke; empty when all held.
 std::vector<std::string> RunSession(const DataFiles& folder);
 
 }  // namespace fuzzing
