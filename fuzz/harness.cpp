@@ -33,6 +33,10 @@ std::string DataFile(const std::string& name) {
     return std::string(kDataPath) + name;
 }
 
+void Append(std::vector<std::string>& problems, std::vector<std::string> more) {
+    for (auto& problem : more) problems.push_back(std::move(problem));
+}
+
 bool EndsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
@@ -92,20 +96,6 @@ std::vector<std::string> LinesRead(const std::string& content, std::size_t count
     return lines;
 }
 
-// A file that the session rewrote holds `expected`, except where `skipped` (0-based lines) says.
-void CheckKeptLines(const MemoryFileSystem& files, const std::string& name, const std::vector<std::string>& expected,
-                    const std::set<std::size_t>& skipped, std::vector<std::string>& problems) {
-    const auto written = app::SplitLines(files.file(DataFile(name)).value_or(""));
-    if (written.size() != expected.size()) {
-        problems.push_back(name + " was written with " + std::to_string(written.size()) + " lines");
-        return;
-    }
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        if (!skipped.count(i) && written[i] != expected[i])
-            problems.push_back(name + " line " + std::to_string(i + 1) + " was not kept");
-    }
-}
-
 // The year file holds the typed day line, and every other line as start-up read it.
 void CheckYearFile(const DataFiles& folder, const MemoryFileSystem& files, std::vector<std::string>& problems) {
     const std::string name = app::YearFile(kYear);
@@ -117,7 +107,7 @@ void CheckYearFile(const DataFiles& folder, const MemoryFileSystem& files, std::
     for (auto& line : expected) {
         if (line.size() < app::kDiaryCodeLength) line.append(app::kDiaryCodeLength - line.size(), '#');
     }
-    CheckKeptLines(files, name, expected, {typed}, problems);
+    Append(problems, LinesNotKept(files, name, expected, {typed}));
     const auto written = app::SplitLines(files.file(DataFile(name)).value_or(""));
     if (written.size() <= typed || !EndsWith(written[typed], kDayText))
         problems.push_back(name + " does not hold the typed day line");
@@ -127,10 +117,11 @@ void CheckYearFile(const DataFiles& folder, const MemoryFileSystem& files, std::
 // comes back as it was (the number lines are read as numbers and written anew).
 void CheckTextSettingsKept(const DataFiles& folder, const MemoryFileSystem& files, std::vector<std::string>& problems) {
     if (const auto settings = folder.find(app::kSettingsFile); settings != folder.end())
-        CheckKeptLines(files, app::kSettingsFile, LinesRead(settings->second, 8, ""), {7}, problems);
+        Append(problems, LinesNotKept(files, app::kSettingsFile, LinesRead(settings->second, 8, ""), {7}));
     if (const auto alarm = folder.find(alarms::kAlarmFile); alarm != folder.end())
-        CheckKeptLines(files, alarms::kAlarmFile,
-                       LinesRead(alarm->second, static_cast<std::size_t>(alarms::kAlarmLines), ""), {0}, problems);
+        Append(problems,
+               LinesNotKept(files, alarms::kAlarmFile,
+                            LinesRead(alarm->second, static_cast<std::size_t>(alarms::kAlarmLines), ""), {0}));
 }
 
 }  // namespace
@@ -208,6 +199,19 @@ std::vector<std::string> UntouchedFilesRewritten(const DataFiles& before, const 
     return problems;
 }
 
+std::vector<std::string> LinesNotKept(const MemoryFileSystem& files, const std::string& name,
+                                      const std::vector<std::string>& expected, const std::set<std::size_t>& skipped) {
+    const auto written = app::SplitLines(files.file(DataFile(name)).value_or(""));
+    if (written.size() != expected.size())
+        return {name + " was written with " + std::to_string(written.size()) + " lines"};
+    std::vector<std::string> problems;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (!skipped.count(i) && written[i] != expected[i])
+            problems.push_back(name + " line " + std::to_string(i + 1) + " was not kept");
+    }
+    return problems;
+}
+
 std::vector<std::string> RunSession(const DataFiles& folder) {
     std::vector<std::string> problems;
     auto platform = PlatformWith(folder);
@@ -249,7 +253,7 @@ std::vector<std::string> RunSession(const DataFiles& folder) {
     } else if (notesFile == folder.end() || HasFreeRecord(notesFile->second)) {
         problems.push_back("no new note opened although a record was free");
     }
-    for (auto& problem : UntouchedFilesRewritten(folder, files, written)) problems.push_back(std::move(problem));
+    Append(problems, UntouchedFilesRewritten(folder, files, written));
     CheckYearFile(folder, files, problems);
     CheckTextSettingsKept(folder, files, problems);
     return problems;

@@ -53,6 +53,11 @@ std::vector<std::string> UntouchedFilesRewritten(const DataFiles& before,
                                                  const platform::headless::MemoryFileSystem& files,
                                                  const std::set<std::string>& written);
 
+// One line for each line of the rewritten file `name` that is not the one in `expected`, apart
+// from the `skipped` lines (counted from 0), or one line when the number of lines differs.
+std::vector<std::string> LinesNotKept(const platform::headless::MemoryFileSystem& files, const std::string& name,
+                                      const std::vector<std::string>& expected, const std::set<std::size_t>& skipped);
+
 // Starts the program over `folder`, shows the calendar, types a day line, opens a new note,
 // types in it and lets it save, then ends the program from the calendar. Afterwards no scratch
 // copy is left; a file the session had no reason to write is as it was and was not written; the

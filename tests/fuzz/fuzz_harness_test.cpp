@@ -102,6 +102,16 @@ TEST(FuzzHarness, NewFilesAreNoRewrites) {
     EXPECT_TRUE(fuzzing::UntouchedFilesRewritten(before, files, {}).empty());
 }
 
+TEST(FuzzHarness, ALineNotKeptIsReportedUnlessItIsSkipped) {
+    const auto files = FilesOf({{app::kSettingsFile, app::JoinLines({"NORESUME", "Arial", "9"})}});
+    EXPECT_TRUE(fuzzing::LinesNotKept(files, app::kSettingsFile, {"NORESUME", "Arial", "9"}, {}).empty());
+    EXPECT_EQ(fuzzing::LinesNotKept(files, app::kSettingsFile, {"NORESUME", "Arial", "8"}, {}),
+              (std::vector<std::string>{"\\Notes.ini line 3 was not kept"}));
+    EXPECT_TRUE(fuzzing::LinesNotKept(files, app::kSettingsFile, {"NORESUME", "Arial", "8"}, {2}).empty());
+    EXPECT_EQ(fuzzing::LinesNotKept(files, app::kSettingsFile, {"NORESUME", "Arial"}, {}),
+              (std::vector<std::string>{"\\Notes.ini was written with 3 lines"}));
+}
+
 TEST(FuzzHarness, TheSessionOverTheFirstRunFilesBreaksNoRule) {
     EXPECT_EQ(fuzzing::RunSession(fuzzing::FirstRunFiles()), std::vector<std::string>{});
 }
