@@ -59,7 +59,7 @@ DataFiles FilesOf(const MemoryFileSystem& files) {
     return folder;
 }
 
-// The records of a notes database that a new note may take.
+// Whether a notes database has a record that a new note may take.
 bool HasFreeRecord(const std::string& database) {
     MemoryFileSystem scratch;
     scratch.putFile("C:\\Notes", database);
