@@ -8,8 +8,8 @@ namespace {
 
 using namespace app::art;
 
-PicturePtr DrawAlarmButton() {
-    Canvas canvas(kAlarmButtonWidth, kAlarmButtonHeight);
+PicturePtr DrawAlarmButton(double scale) {
+    Canvas canvas(kAlarmButtonWidth, kAlarmButtonHeight, scale);
     // The same pill as the button behind today's date, so that the two read as a pair.
     const Shape pill = RoundedRect(0.5, 0.5, kAlarmButtonWidth - 0.5, kAlarmButtonHeight - 0.5, 7);
     canvas.Fill(pill, VerticalGradient(Argb(255, 0x33, 0x8F, 0xC9), Argb(255, 0x14, 0x5B, 0x88), 0, 30));
@@ -28,8 +28,8 @@ PicturePtr DrawAlarmButton() {
     return canvas.Finish();
 }
 
-PicturePtr DrawOk() {
-    Canvas canvas(kOkWidth, kOkHeight);
+PicturePtr DrawOk(double scale) {
+    Canvas canvas(kOkWidth, kOkHeight, scale);
     const Shape body = RoundedRect(1, 0.5, kOkWidth - 1, kOkHeight - 1.5, 6);
     canvas.Shadow(RoundedRect(1.5, 1.5, kOkWidth - 0.5, kOkHeight - 0.5, 6), Argb(110, 0x00, 0x1E, 0x33), 1.2);
     canvas.Fill(body, VerticalGradient(Argb(255, 0x7E, 0xD3, 0x6A), Argb(255, 0x2F, 0x8F, 0x2E), 0, kOkHeight));
@@ -47,14 +47,12 @@ PicturePtr DrawOk() {
 
 }  // namespace
 
-PicturePtr AlarmButtonPicture() {
-    static const PicturePtr picture = DrawAlarmButton();
-    return picture;
+PicturePtr AlarmButtonPicture(double scale) {
+    return DrawnOnce<DrawAlarmButton>(scale);
 }
 
-PicturePtr OkPicture() {
-    static const PicturePtr picture = DrawOk();
-    return picture;
+PicturePtr OkPicture(double scale) {
+    return DrawnOnce<DrawOk>(scale);
 }
 
 }  // namespace alarms::art

@@ -4,6 +4,7 @@
 #include "alarm/day_message.h"
 #include "alarm/message_window.h"
 #include "alarm/todays_entries.h"
+#include "app/backup_schedule.h"
 #include "app/main_window.h"
 #include "app/tray_icon.h"
 #include "diary/calendar.h"
@@ -34,6 +35,8 @@ void AlarmClock::Tick() {
     // The day message just shown, if any, rings as the first part of this minute's alarm.
     module_.MsgText = CollectAlarms(module_.MsgText, texts, ClockTime(now, module_.platform.locale().timeSeparator()));
     if (!module_.MsgText.empty()) MsgAlarm();
+    // Last, so that the alarm of this minute rings before the files of a new date are copied.
+    app::BackupIfDue(module_);
 }
 
 void AlarmClock::ChangeDay(const platform::DateTime& today) {

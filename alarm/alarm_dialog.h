@@ -10,6 +10,7 @@
 
 #include "alarm/alarm_file.h"
 #include "app/module.h"
+#include "app/window_look.h"
 #include "platform/form.h"
 
 namespace alarms {
@@ -59,6 +60,7 @@ private:
     void Exit();
 
     app::Module& module_;
+    app::TwipsLayout layout_;
     std::unique_ptr<platform::Form> form_;
 };
 

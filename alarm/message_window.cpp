@@ -30,9 +30,10 @@ std::string DateTitle(platform::Locale& locale, const platform::DateTime& today)
 }  // namespace
 
 MessageWindow::MessageWindow(app::Module& module)
-    : module_(module), form_(module.platform.createForm("FrmMessage", "Message!")) {
-    const auto screen = module_.platform.screen();
-    app::SizeInTwips(*form_, screen, kClientWidthTwips, kClientHeightTwips);
+    : module_(module),
+      layout_(module.platform.screen(), kClientWidthTwips, kClientHeightTwips),
+      form_(module.platform.createForm("FrmMessage", "Message!")) {
+    layout_.SizeWindow(*form_);
     form_->setBackColor(app::kWindowBlue);
     Build();
     form_->onActivate = [this] { Activate(); };
@@ -47,8 +48,8 @@ MessageWindow::MessageWindow(app::Module& module)
 }
 
 void MessageWindow::Build() {
-    const int w = form_->bounds().w;
-    const int h = form_->bounds().h;
+    const int w = layout_.width();
+    const int h = layout_.height();
     // Two frames along the edges: Line1..Line4 outside, Line5..Line8 inside.
     for (int frame = 0; frame < 2; ++frame) {
         const int inset = 1 + 3 * frame;
@@ -64,21 +65,21 @@ void MessageWindow::Build() {
         for (int side = 0; side < 4; ++side) {
             Control& line = form_->add(ControlKind::Line, "Line" + std::to_string(first + side), {});
             const auto& [x1, y1, x2, y2] = ends[static_cast<std::size_t>(side)];
-            line.setLine(x1, y1, x2, y2);
+            layout_.PlaceLine(line, x1, y1, x2, y2);
             line.setBorderColor(frame == 0 ? app::kSkyText : kInnerFrame);
             Line[static_cast<std::size_t>(first + side)] = &line;
         }
     }
 
-    TitleMsg = &form_->add(ControlKind::Label, "TitleMsg", {32, 13, w - 64, 20});
+    TitleMsg = &form_->add(ControlKind::Label, "TitleMsg", layout_.Place({32, 13, w - 64, 20}));
     TitleMsg->setAlignment(platform::Align::Center);
     TitleMsg->setFont(app::TitleFont(12));
     TitleMsg->setForeColor(app::kSkyText);
 
     const platform::Rect text{16, 42, w - 32, h - 84};
-    MsgLabelSH =
-        &form_->add(ControlKind::Label, "MsgLabelSH", {text.x + kShadowOffset, text.y + kShadowOffset, text.w, text.h});
-    MsgLabel = &form_->add(ControlKind::Label, "MsgLabel", text);
+    MsgLabelSH = &form_->add(ControlKind::Label, "MsgLabelSH",
+                             layout_.Place({text.x + kShadowOffset, text.y + kShadowOffset, text.w, text.h}));
+    MsgLabel = &form_->add(ControlKind::Label, "MsgLabel", layout_.Place(text));
     for (Control* label : {MsgLabelSH, MsgLabel}) {
         label->setAlignment(platform::Align::Center);
         label->setFont(app::TitleFont(10));
@@ -86,11 +87,11 @@ void MessageWindow::Build() {
     MsgLabelSH->setForeColor(kMessageShadow);
     MsgLabel->setForeColor(kMessageText);
 
-    Image1 =
-        &form_->add(ControlKind::Image, "Image1", {(w - art::kOkWidth) / 2, h - 34, art::kOkWidth, art::kOkHeight});
-    Image1->setPicture(art::OkPicture());
-    Image2 = &form_->add(ControlKind::Image, "Image2", {w - 28, 8, 20, 20});
-    Image2->setPicture(app::art::ExitPicture());
+    Image1 = &form_->add(ControlKind::Image, "Image1",
+                         layout_.Place({(w - art::kOkWidth) / 2, h - 34, art::kOkWidth, art::kOkHeight}));
+    Image1->setPicture(art::OkPicture(layout_.pictureScale()));
+    Image2 = &form_->add(ControlKind::Image, "Image2", layout_.Place({w - 28, 8, 20, 20}));
+    Image2->setPicture(app::art::ExitPicture(layout_.pictureScale()));
     for (Control* image : {Image1, Image2}) image->setCursor(platform::Cursor::Hand);
 }
 

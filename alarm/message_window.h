@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/module.h"
+#include "app/window_look.h"
 #include "platform/form.h"
 
 namespace alarms {
@@ -37,6 +38,7 @@ private:
     void Acknowledge();
 
     app::Module& module_;
+    app::TwipsLayout layout_;
     std::unique_ptr<platform::Form> form_;
     // The text shown. A later look of the clock empties MsgText, and the window must keep its
     // text when it becomes active again.

@@ -123,6 +123,10 @@ Paint VerticalGradient(std::uint32_t top, std::uint32_t bottom, double y0, doubl
     return [=](double, double y) { return Mix(top, bottom, std::clamp((y - y0) / (y1 - y0), 0.0, 1.0)); };
 }
 
+Canvas::Canvas(int width, int height, double scale)
+    : scale_(scale),
+      picture_(static_cast<int>(std::lround(width * scale)), static_cast<int>(std::lround(height * scale)), 0) {}
+
 void Canvas::Blend(int x, int y, std::uint32_t argb, double coverage) {
     const double sa = Channel(argb, 24) / 255.0 * coverage;
     if (sa <= 0) return;
@@ -139,9 +143,10 @@ void Canvas::Blend(int x, int y, std::uint32_t argb, double coverage) {
 void Canvas::Fill(const Shape& shape, const Paint& paint) {
     for (int y = 0; y < picture_.height; ++y) {
         for (int x = 0; x < picture_.width; ++x) {
-            const double px = x + 0.5;
-            const double py = y + 0.5;
-            const double coverage = std::clamp(0.5 - shape(px, py), 0.0, 1.0);
+            const double px = (x + 0.5) / scale_;
+            const double py = (y + 0.5) / scale_;
+            // The edge stays one screen pixel soft at every scale.
+            const double coverage = std::clamp(0.5 - shape(px, py) * scale_, 0.0, 1.0);
             if (coverage > 0) Blend(x, y, paint(px, py), coverage);
         }
     }
@@ -150,7 +155,7 @@ void Canvas::Fill(const Shape& shape, const Paint& paint) {
 void Canvas::Shadow(const Shape& shape, std::uint32_t argb, double softness) {
     for (int y = 0; y < picture_.height; ++y) {
         for (int x = 0; x < picture_.width; ++x) {
-            const double t = std::clamp(0.5 - shape(x + 0.5, y + 0.5) / softness, 0.0, 1.0);
+            const double t = std::clamp(0.5 - shape((x + 0.5) / scale_, (y + 0.5) / scale_) / softness, 0.0, 1.0);
             if (t > 0) Blend(x, y, argb, t * t * (3 - 2 * t));
         }
     }

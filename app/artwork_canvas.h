@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "platform/types.h"
@@ -40,9 +41,12 @@ Paint Solid(std::uint32_t argb);
 // From `top` at y0 to `bottom` at y1, clamped beyond.
 Paint VerticalGradient(std::uint32_t top, std::uint32_t bottom, double y0, double y1);
 
+// Shapes are described in the picture's own pixels at 96 DPI; a canvas made at a larger `scale`
+// (the screen's pixels per pixel at 96 DPI) draws them at that scale, so that a picture shown at a
+// higher DPI is drawn sharp at its size on screen instead of being stretched.
 class Canvas {
 public:
-    Canvas(int width, int height) : picture_(width, height, 0) {}
+    Canvas(int width, int height, double scale = 1.0);
 
     // Paints the shape over what is there, its edge anti-aliased.
     void Fill(const Shape& shape, const Paint& paint);
@@ -58,7 +62,17 @@ public:
 private:
     void Blend(int x, int y, std::uint32_t argb, double coverage);
 
+    double scale_;
     platform::Picture picture_;
 };
+
+// The picture `Draw` draws at `scale`, drawn once per scale the program shows it at.
+template <auto Draw>
+std::shared_ptr<const platform::Picture> DrawnOnce(double scale) {
+    static std::map<double, std::shared_ptr<const platform::Picture>> drawn;
+    auto& picture = drawn[scale];
+    if (!picture) picture = Draw(scale);
+    return picture;
+}
 
 }  // namespace app::art

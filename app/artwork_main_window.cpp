@@ -12,8 +12,8 @@ constexpr std::uint32_t kSoftShadow = Argb(110, 0x00, 0x1E, 0x33);
 
 // A round button: a soft shadow, a body shaded from top to bottom, a darker rim and a gloss on
 // its upper half.
-Canvas RoundButton(std::uint32_t top, std::uint32_t bottom, std::uint32_t rim) {
-    Canvas canvas(20, 20);
+Canvas RoundButton(double scale, std::uint32_t top, std::uint32_t bottom, std::uint32_t rim) {
+    Canvas canvas(20, 20, scale);
     canvas.Shadow(Circle(10, 10.8, 8.6), kSoftShadow, 1.6);
     canvas.Fill(Circle(10, 10, 8.6), VerticalGradient(top, bottom, 2, 18));
     canvas.Fill(Outline(Circle(10, 10, 8.6), 0.55), rim);
@@ -22,28 +22,31 @@ Canvas RoundButton(std::uint32_t top, std::uint32_t bottom, std::uint32_t rim) {
     return canvas;
 }
 
-PicturePtr DrawExit() {
-    Canvas canvas = RoundButton(Argb(255, 0xF2, 0x6D, 0x5B), Argb(255, 0xBE, 0x2E, 0x22), Argb(255, 0x86, 0x20, 0x18));
+PicturePtr DrawExit(double scale) {
+    Canvas canvas =
+        RoundButton(scale, Argb(255, 0xF2, 0x6D, 0x5B), Argb(255, 0xBE, 0x2E, 0x22), Argb(255, 0x86, 0x20, 0x18));
     canvas.Fill(Union(Segment(6.6, 6.6, 13.4, 13.4, 1.25), Segment(13.4, 6.6, 6.6, 13.4, 1.25)), kWhite);
     return canvas.Finish();
 }
 
-PicturePtr DrawHide() {
-    Canvas canvas = RoundButton(Argb(255, 0xFF, 0xD9, 0x6E), Argb(255, 0xE3, 0x9A, 0x1C), Argb(255, 0x9A, 0x63, 0x08));
+PicturePtr DrawHide(double scale) {
+    Canvas canvas =
+        RoundButton(scale, Argb(255, 0xFF, 0xD9, 0x6E), Argb(255, 0xE3, 0x9A, 0x1C), Argb(255, 0x9A, 0x63, 0x08));
     canvas.Fill(Segment(6.2, 10.5, 13.8, 10.5, 1.3), Argb(255, 0x5C, 0x3A, 0x00));
     return canvas.Finish();
 }
 
-PicturePtr DrawHelp() {
-    Canvas canvas = RoundButton(Argb(255, 0xDD, 0xF3, 0xFF), Argb(255, 0x86, 0xC4, 0xEE), Argb(255, 0x3E, 0x7F, 0xAE));
+PicturePtr DrawHelp(double scale) {
+    Canvas canvas =
+        RoundButton(scale, Argb(255, 0xDD, 0xF3, 0xFF), Argb(255, 0x86, 0xC4, 0xEE), Argb(255, 0x3E, 0x7F, 0xAE));
     const std::uint32_t ink = Argb(255, 0x0B, 0x4A, 0x78);
     canvas.Fill(Union(Arc(10, 7.9, 3.0, 1.15, 195, 445), Segment(10, 10.9, 10, 12.2, 1.15)), ink);
     canvas.Fill(Circle(10, 15.1, 1.3), ink);
     return canvas.Finish();
 }
 
-PicturePtr DrawLogo() {
-    Canvas canvas(40, 40);
+PicturePtr DrawLogo(double scale) {
+    Canvas canvas(40, 40, scale);
     const double tilt = -8;
     const Shape sheet = Rotated(RoundedRect(8, 7, 33, 34, 2.5), 20, 20, tilt);
     const Shape fold = Rotated(ConvexPolygon({{33, 26}, {33, 34}, {25, 34}}), 20, 20, tilt);
@@ -60,8 +63,8 @@ PicturePtr DrawLogo() {
     return canvas.Finish();
 }
 
-PicturePtr DrawBrush() {
-    Canvas canvas(36, 36);
+PicturePtr DrawBrush(double scale) {
+    Canvas canvas(36, 36, scale);
     // A pencil drawn lying to the right, then turned so that it writes towards the lower left.
     auto turned = [](const Shape& shape) { return Rotated(shape, 18, 18, 135); };
     canvas.Fill(Segment(4, 32.5, 15, 31, 0.8), Argb(200, 0xB0, 0xEF, 0xFF));
@@ -76,8 +79,8 @@ PicturePtr DrawBrush() {
     return canvas.Finish();
 }
 
-PicturePtr DrawToday() {
-    Canvas canvas(111, 30);
+PicturePtr DrawToday(double scale) {
+    Canvas canvas(111, 30, scale);
     const Shape pill = RoundedRect(0.5, 0.5, 110.5, 29.5, 7);
     canvas.Fill(pill, VerticalGradient(Argb(255, 0x33, 0x8F, 0xC9), Argb(255, 0x14, 0x5B, 0x88), 0, 30));
     canvas.Fill(Outline(pill, 0.5), Argb(140, 0xB0, 0xEF, 0xFF));
@@ -98,8 +101,8 @@ PicturePtr DrawToday() {
     return canvas.Finish();
 }
 
-PicturePtr DrawMonthArrow(bool next) {
-    Canvas canvas(15, 27);
+PicturePtr DrawMonthArrow(bool next, double scale) {
+    Canvas canvas(15, 27, scale);
     const double tip = next ? 11 : 4;
     const double tail = next ? 4.5 : 10.5;
     auto chevron = [&](double dx, double dy) {
@@ -111,8 +114,8 @@ PicturePtr DrawMonthArrow(bool next) {
     return canvas.Finish();
 }
 
-PicturePtr DrawYearStep(bool plus) {
-    Canvas canvas(43, 26);
+PicturePtr DrawYearStep(bool plus, double scale) {
+    Canvas canvas(43, 26, scale);
     const Shape body = RoundedRect(1, 1, 42, 24.5, 8);
     canvas.Shadow(RoundedRect(1.5, 2, 42.5, 25.5, 8), kSoftShadow, 1.5);
     canvas.Fill(body, VerticalGradient(Argb(255, 0x3A, 0x98, 0xD3), Argb(255, 0x17, 0x62, 0x92), 1, 25));
@@ -123,8 +126,8 @@ PicturePtr DrawYearStep(bool plus) {
     return canvas.Finish();
 }
 
-PicturePtr DrawReminderMarker() {
-    Canvas canvas(15, 15);
+PicturePtr DrawReminderMarker(double scale) {
+    Canvas canvas(15, 15, scale);
     const Shape badge = Circle(7.5, 7.5, 6.8);
     canvas.Fill(badge, VerticalGradient(Argb(255, 0xFF, 0xE8, 0x6A), Argb(255, 0xF2, 0xB2, 0x00), 1, 14));
     canvas.Fill(Outline(badge, 0.5), Argb(255, 0xB8, 0x80, 0x00));
@@ -134,16 +137,16 @@ PicturePtr DrawReminderMarker() {
     return canvas.Finish();
 }
 
-PicturePtr DrawMonthTitle() {
-    Canvas canvas(80, 16);
+PicturePtr DrawMonthTitle(double scale) {
+    Canvas canvas(80, 16, scale);
     const Shape band = RoundedRect(0.5, 0.5, 79.5, 15.5, 5);
     canvas.Fill(band, VerticalGradient(Argb(255, 0x3B, 0x94, 0xCB), Argb(255, 0x1A, 0x66, 0x98), 0, 16));
     canvas.Fill(Intersect(band, RoundedRect(0, 0, 80, 6, 0)), Argb(40, 255, 255, 255));
     return canvas.Finish();
 }
 
-PicturePtr DrawYearCard() {
-    Canvas canvas(kYearCardWidth, kYearCardHeight);
+PicturePtr DrawYearCard(double scale) {
+    Canvas canvas(kYearCardWidth, kYearCardHeight, scale);
     const double w = kYearCardWidth;
     const double h = kYearCardHeight;
     canvas.Shadow(RoundedRect(2, 3, w - 1, h - 0.5, 8), Argb(120, 0, 0x1E, 0x33), 3);
@@ -153,63 +156,66 @@ PicturePtr DrawYearCard() {
     return canvas.Finish();
 }
 
+PicturePtr DrawMonthBack(double scale) {
+    return DrawMonthArrow(false, scale);
+}
+
+PicturePtr DrawMonthNext(double scale) {
+    return DrawMonthArrow(true, scale);
+}
+
+PicturePtr DrawYearMinus(double scale) {
+    return DrawYearStep(false, scale);
+}
+
+PicturePtr DrawYearPlus(double scale) {
+    return DrawYearStep(true, scale);
+}
+
 }  // namespace
 
-PicturePtr ExitPicture() {
-    static const PicturePtr picture = DrawExit();
-    return picture;
+PicturePtr ExitPicture(double scale) {
+    return DrawnOnce<DrawExit>(scale);
 }
 
-PicturePtr HidePicture() {
-    static const PicturePtr picture = DrawHide();
-    return picture;
+PicturePtr HidePicture(double scale) {
+    return DrawnOnce<DrawHide>(scale);
 }
 
-PicturePtr HelpPicture() {
-    static const PicturePtr picture = DrawHelp();
-    return picture;
+PicturePtr HelpPicture(double scale) {
+    return DrawnOnce<DrawHelp>(scale);
 }
 
-PicturePtr LogoPicture() {
-    static const PicturePtr picture = DrawLogo();
-    return picture;
+PicturePtr LogoPicture(double scale) {
+    return DrawnOnce<DrawLogo>(scale);
 }
 
-PicturePtr BrushPicture() {
-    static const PicturePtr picture = DrawBrush();
-    return picture;
+PicturePtr BrushPicture(double scale) {
+    return DrawnOnce<DrawBrush>(scale);
 }
 
-PicturePtr TodayPicture() {
-    static const PicturePtr picture = DrawToday();
-    return picture;
+PicturePtr TodayPicture(double scale) {
+    return DrawnOnce<DrawToday>(scale);
 }
 
-PicturePtr MonthArrowPicture(bool next) {
-    static const PicturePtr back = DrawMonthArrow(false);
-    static const PicturePtr forward = DrawMonthArrow(true);
-    return next ? forward : back;
+PicturePtr MonthArrowPicture(bool next, double scale) {
+    return next ? DrawnOnce<DrawMonthNext>(scale) : DrawnOnce<DrawMonthBack>(scale);
 }
 
-PicturePtr YearStepPicture(bool plus) {
-    static const PicturePtr minus = DrawYearStep(false);
-    static const PicturePtr add = DrawYearStep(true);
-    return plus ? add : minus;
+PicturePtr YearStepPicture(bool plus, double scale) {
+    return plus ? DrawnOnce<DrawYearPlus>(scale) : DrawnOnce<DrawYearMinus>(scale);
 }
 
-PicturePtr ReminderMarkerPicture() {
-    static const PicturePtr picture = DrawReminderMarker();
-    return picture;
+PicturePtr ReminderMarkerPicture(double scale) {
+    return DrawnOnce<DrawReminderMarker>(scale);
 }
 
-PicturePtr MonthTitlePicture() {
-    static const PicturePtr picture = DrawMonthTitle();
-    return picture;
+PicturePtr MonthTitlePicture(double scale) {
+    return DrawnOnce<DrawMonthTitle>(scale);
 }
 
-PicturePtr YearCardPicture() {
-    static const PicturePtr picture = DrawYearCard();
-    return picture;
+PicturePtr YearCardPicture(double scale) {
+    return DrawnOnce<DrawYearCard>(scale);
 }
 
 }  // namespace app::art

@@ -17,9 +17,11 @@ constexpr platform::ColorRef kPanelEdge = rgb(0x9E, 0xC4, 0xDE);
 
 }  // namespace
 
-FrmDiar::FrmDiar(Module& module) : module_(module), form_(module.platform.createForm("FrmDiar", "Diar")) {
-    const auto screen = module_.platform.screen();
-    SizeInTwips(*form_, screen, 11730, 8100);
+FrmDiar::FrmDiar(Module& module)
+    : module_(module),
+      layout_(module.platform.screen(), 11730, 8100),
+      form_(module.platform.createForm("FrmDiar", "Diar")) {
+    layout_.SizeWindow(*form_);
     form_->setBackColor(kWindowBlue);
     // Order matters: later elements lie above earlier ones.
     BuildShell();
@@ -29,47 +31,48 @@ FrmDiar::FrmDiar(Module& module) : module_(module), form_(module.platform.create
 }
 
 void FrmDiar::BuildShell() {
-    Focus = &form_->add(ControlKind::PictureBox, "Focus", {0, 9150 / 15, 345 / 15, 270 / 15});
+    Focus = &form_->add(ControlKind::PictureBox, "Focus", layout_.Place({0, 9150 / 15, 345 / 15, 270 / 15}));
 
-    Shape1 = &form_->add(ControlKind::Shape, "Shape1", {10, 45, 490, 480});
+    Shape1 = &form_->add(ControlKind::Shape, "Shape1", layout_.Place({10, 45, 490, 480}));
     Shape1->setBackColor(kPanelPaper);
     Shape1->setBorderColor(kPanelEdge);
-    Image1 = &form_->add(ControlKind::Image, "Image1", {509, 129, art::kYearCardWidth, art::kYearCardHeight});
-    Image1->setPicture(art::YearCardPicture());
-    Stetec = &form_->add(ControlKind::Image, "Stetec", {18, 6, 36, 36});
-    Stetec->setPicture(art::BrushPicture());
+    Image1 =
+        &form_->add(ControlKind::Image, "Image1", layout_.Place({509, 129, art::kYearCardWidth, art::kYearCardHeight}));
+    Image1->setPicture(art::YearCardPicture(layout_.pictureScale()));
+    Stetec = &form_->add(ControlKind::Image, "Stetec", layout_.Place({18, 6, 36, 36}));
+    Stetec->setPicture(art::BrushPicture(layout_.pictureScale()));
 
-    OrvaneLogo = &form_->add(ControlKind::Image, "OrvaneLogo", {516, 8, 40, 40});
-    OrvaneLogo->setPicture(art::LogoPicture());
+    OrvaneLogo = &form_->add(ControlKind::Image, "OrvaneLogo", layout_.Place({516, 8, 40, 40}));
+    OrvaneLogo->setPicture(art::LogoPicture(layout_.pictureScale()));
     OrvaneLogo->setCursor(Cursor::Hand);
     OrvaneLogo->setTooltip(kMakerWebSite);
-    Verzia = &form_->add(ControlKind::Label, "Verzia", {562, 13, 60, 16});
+    Verzia = &form_->add(ControlKind::Label, "Verzia", layout_.Place({562, 13, 60, 16}));
     Verzia->setCaption("v3.31");
     Verzia->setFont(TitleFont(9));
     Verzia->setForeColor(kSkyText);
-    Label1 = &form_->add(ControlKind::Label, "Label1", {562, 31, 140, 14});
+    Label1 = &form_->add(ControlKind::Label, "Label1", layout_.Place({562, 31, 140, 14}));
     Label1->setCaption("orvane-notes.example");
     Label1->setForeColor(kPaleLink);
 
-    ButHelp = &form_->add(ControlKind::Image, "ButHelp", {706, 8, 20, 20});
-    ButHelp->setPicture(art::HelpPicture());
+    ButHelp = &form_->add(ControlKind::Image, "ButHelp", layout_.Place({706, 8, 20, 20}));
+    ButHelp->setPicture(art::HelpPicture(layout_.pictureScale()));
     ButHelp->setTooltip("Help");
-    Minimalizator = &form_->add(ControlKind::Image, "Minimalizator", {730, 8, 20, 20});
-    Minimalizator->setPicture(art::HidePicture());
+    Minimalizator = &form_->add(ControlKind::Image, "Minimalizator", layout_.Place({730, 8, 20, 20}));
+    Minimalizator->setPicture(art::HidePicture(layout_.pictureScale()));
     Minimalizator->setTooltip("Hide (with Shift, Ctrl or Alt: exit)");
-    Exitor = &form_->add(ControlKind::Image, "Exitor", {754, 8, 20, 20});
-    Exitor->setPicture(art::ExitPicture());
+    Exitor = &form_->add(ControlKind::Image, "Exitor", layout_.Place({754, 8, 20, 20}));
+    Exitor->setPicture(art::ExitPicture(layout_.pictureScale()));
     Exitor->setTooltip("Exit");
     for (Control* button : {ButHelp, Minimalizator, Exitor}) button->setCursor(Cursor::Hand);
 
-    ChkTranslut = &form_->add(ControlKind::CheckBox, "ChkTranslut", {521, 507, 100, 17});
+    ChkTranslut = &form_->add(ControlKind::CheckBox, "ChkTranslut", layout_.Place({521, 507, 100, 17}));
     ChkTranslut->setCaption("Translucent");
     ChkTranslut->setBackColor(kWindowBlue);
     ChkTranslut->setForeColor(kSkyText);
 
-    ImgToday = &form_->add(ControlKind::Image, "ImgToday", {656, 500, 111, 30});
-    ImgToday->setPicture(art::TodayPicture());
-    LabToday = &form_->add(ControlKind::Label, "LabToday", {687, 506, 76, 17});
+    ImgToday = &form_->add(ControlKind::Image, "ImgToday", layout_.Place({656, 500, 111, 30}));
+    ImgToday->setPicture(art::TodayPicture(layout_.pictureScale()));
+    LabToday = &form_->add(ControlKind::Label, "LabToday", layout_.Place({687, 506, 76, 17}));
     LabToday->setFont(TitleFont(10));
     LabToday->setForeColor(rgb(0xFF, 0xFF, 0xFF));
     LabToday->setAlignment(platform::Align::Center);

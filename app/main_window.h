@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/module.h"
+#include "app/window_look.h"
 #include "platform/form.h"
 
 namespace app {
@@ -23,6 +24,8 @@ public:
     explicit FrmDiar(Module& module);
 
     platform::Form& form() { return *form_; }
+    // Where the window's elements go at the screen's DPI; others that add elements use it too.
+    const TwipsLayout& layout() const { return layout_; }
 
     // Loads the day tables, places the window and shows today's month and year. The window
     // stays hidden.
@@ -141,6 +144,7 @@ private:
     void EndProgram();
 
     Module& module_;
+    TwipsLayout layout_;
     std::unique_ptr<platform::Form> form_;
     // What each day line and the note editor held when the program last filled them: a box that
     // still holds it was not edited, and its stored text stays whole even when it is longer than

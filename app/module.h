@@ -99,6 +99,9 @@ struct Module {
     // The tray icon's tip: its visible text ends at the NUL (empty until today's entry is set).
     std::string TrayTip = std::string(1, '\0');
 
+    // The date ("yyyy-mm-dd") whose daily backup this run has taken or tried.
+    std::string BackupDay;
+
     // Hand-over to a note window while it opens.
     std::string NoteRecord;
     int NoteRecNo = 0;

@@ -4,6 +4,7 @@
 #include "alarm/alarm_dialog.h"
 #include "alarm/alarm_settings.h"
 #include "alarm/message_window.h"
+#include "app/backup_schedule.h"
 #include "app/datafiles.h"
 #include "app/main_window.h"
 #include "app/session.h"
@@ -48,14 +49,14 @@ std::string RepeatedLines(const std::string& line, int count) {
 
 }  // namespace
 
-void InitData(Module& module) {
+bool InitData(Module& module) {
     auto& files = module.platform.files();
     module.DataPath = module.platform.programFolder();
     if (module.DataPath.empty() || module.DataPath.back() != '\\') module.DataPath += "\\";
     module.DataPath += "NotesDat";
 
     // Every step may fail on its own (an existing folder, a read-only disk); the next one runs.
-    files.createFolder(module.DataPath);
+    const bool madeDataFolder = files.createFolder(module.DataPath).ok;
     files.createFolder(module.Path(kDiaryFolder));
     RecoverInterruptedWrites(files, module.DataPath);
     RecoverInterruptedWrites(files, module.Path(kDiaryFolder));
@@ -70,6 +71,7 @@ void InitData(Module& module) {
     CreateIfMissing(module, kNotesFile, RecordFile::EmptyDatabase(kNoteRecordCount));
     CreateIfMissing(module, kNamesFile, RepeatedLines(" ", kYearDays));
     CreateIfMissing(module, kReminderFile, RepeatedLines("", kYearDays));
+    return madeDataFolder;
 }
 
 bool Main(Module& module) {
@@ -85,13 +87,16 @@ bool Main(Module& module) {
 
     module.DaysInMonth = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     module.NotLeapYear = 0;
-    InitData(module);
+    // A first run's new data folder holds nothing to keep yet.
+    if (InitData(module)) SkipTodaysBackup(module);
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
     alarms::LoadAlarms(module);
     module.DragActive = false;
 
     OpenNotesDatabase(module);
     module.Diar->DiarStart();
+    // After the tray icon is there: copying the files may take a moment on a slow disk.
+    BackupIfDue(module);
 
     platform.onSessionEnd = [&module] { SaveBeforeSessionEnd(module); };
     return true;

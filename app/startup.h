@@ -11,7 +11,8 @@ namespace app {
 // runs); otherwise the program goes on in the message loop.
 bool Main(Module& module);
 
-// Prepares the data folder and the first-run files, and reads the settings.
-void InitData(Module& module);
+// Prepares the data folder and the first-run files, and reads the settings. True when this start
+// made the data folder (a first run).
+bool InitData(Module& module);
 
 }  // namespace app

@@ -13,10 +13,11 @@ constexpr platform::ColorRef kEditorBackground = 0x00C0E0FF;  // "&H00C0E0FF": l
 }  // namespace
 
 void FrmDiar::BuildReminderEditor() {
-    // As wide as the day lines and at their left edge; added after them so that it lies above.
+    // As wide as the day lines and at their left edge, as high as a marker; added after them so
+    // that it lies above.
     const auto line = DenLine[1]->rect();
-    SviatkyEd =
-        &form_->add(platform::ControlKind::TextBox, "SviatkyEd", {line.x, DenSv[1]->rect().y, line.w, line.h + 2});
+    const auto marker = DenSv[1]->rect();
+    SviatkyEd = &form_->add(platform::ControlKind::TextBox, "SviatkyEd", {line.x, marker.y, line.w, marker.h});
     SviatkyEd->setMaxLength(kReminderLength);
     SviatkyEd->setForeColor(kEditorText);
     SviatkyEd->setBackColor(kEditorBackground);

@@ -45,6 +45,13 @@ public:
 
     // Names (not paths) of the files directly inside `folder`.
     virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
+    // Names (not paths) of the folders directly inside `folder`; a linked folder is not one of them.
+    virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
+
+    // Gives a folder, with everything in it, a name that nothing has yet, in one step.
+    virtual Status renameFolder(const std::string& from, const std::string& to) = 0;
+    // Removes an empty folder.
+    virtual Status removeFolder(const std::string& path) = 0;
 };
 
 }  // namespace platform

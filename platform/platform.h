@@ -25,8 +25,10 @@ struct MenuItem {
 struct ScreenInfo {
     int width = 1024;  // pixels
     int height = 768;
-    int twipsPerPixelX = 15;
-    int twipsPerPixelY = 15;
+    // 15 at 96 DPI, 12 at 120, 10 at 144, 7.5 at 192: kept exact, so that a window laid out in
+    // twips fills the same share of its window at every DPI.
+    double twipsPerPixelX = 15;
+    double twipsPerPixelY = 15;
     std::vector<Rect> monitors;  // work areas of the monitors, in screen pixels
 };
 

@@ -7,6 +7,14 @@ std::string ParentFolder(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+namespace {
+
+bool IsInside(const std::string& path, const std::string& folder) {
+    return path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 && path[folder.size()] == '\\';
+}
+
+}  // namespace
+
 bool MemoryFileSystem::takeFault(Op op) {
     auto it = faults_.find(op);
     if (it == faults_.end() || it->second == 0) return false;
@@ -16,9 +24,17 @@ bool MemoryFileSystem::takeFault(Op op) {
 
 bool MemoryFileSystem::readOnly(const std::string& path) const {
     for (const auto& folder : readOnlyFolders_) {
-        if (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 && path[folder.size()] == '\\') {
-            return true;
-        }
+        if (IsInside(path, folder)) return true;
+    }
+    return false;
+}
+
+bool MemoryFileSystem::holdsAnything(const std::string& folder) const {
+    for (const auto& [path, entry] : files_) {
+        if (IsInside(path, folder)) return true;
+    }
+    for (const auto& path : folders_) {
+        if (IsInside(path, folder)) return true;
     }
     return false;
 }
@@ -105,6 +121,38 @@ std::vector<std::string> MemoryFileSystem::listFiles(const std::string& folder) 
         if (ParentFolder(path) == folder) names.push_back(path.substr(folder.size() + 1));
     }
     return names;
+}
+
+std::vector<std::string> MemoryFileSystem::listFolders(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& path : folders_) {
+        if (ParentFolder(path) == folder) names.push_back(path.substr(folder.size() + 1));
+    }
+    return names;
+}
+
+Status MemoryFileSystem::renameFolder(const std::string& from, const std::string& to) {
+    if (!folders_.count(from)) return Status::failure("The system cannot find the file specified.");
+    if (folders_.count(to) || files_.count(to))
+        return Status::failure("Cannot create a file when that file already exists.");
+    if (!folders_.count(ParentFolder(to))) return Status::failure("The system cannot find the path specified.");
+    if (readOnly(from) || readOnly(to) || takeFault(Op::RenameFolder)) return Status::failure("Access is denied.");
+    const auto renamed = [&](const std::string& path) { return to + path.substr(from.size()); };
+    std::map<std::string, Entry> files;
+    for (auto& [path, entry] : files_) files[IsInside(path, from) ? renamed(path) : path] = std::move(entry);
+    std::set<std::string> folders;
+    for (const auto& path : folders_) folders.insert(path == from || IsInside(path, from) ? renamed(path) : path);
+    files_ = std::move(files);
+    folders_ = std::move(folders);
+    return Status::success();
+}
+
+Status MemoryFileSystem::removeFolder(const std::string& path) {
+    if (!folders_.count(path)) return Status::failure("The system cannot find the file specified.");
+    if (holdsAnything(path)) return Status::failure("The directory is not empty.");
+    if (readOnly(path) || takeFault(Op::RemoveFolder)) return Status::failure("Access is denied.");
+    folders_.erase(path);
+    return Status::success();
 }
 
 void MemoryFileSystem::putFile(const std::string& path, const std::string& bytes, bool hidden) {

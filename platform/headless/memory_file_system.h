@@ -14,7 +14,7 @@ namespace platform::headless {
 
 class MemoryFileSystem : public FileSystem {
 public:
-    enum class Op { Read, Write, Flush, Move, Remove, CreateFolder };
+    enum class Op { Read, Write, Flush, Move, Remove, CreateFolder, RenameFolder, RemoveFolder };
 
     std::optional<std::string> readFile(const std::string& path, std::string* why) override;
     Status writeNewFile(const std::string& path, const std::string& bytes) override;
@@ -23,6 +23,9 @@ public:
     Status createFolder(const std::string& path) override;
     EntryKind entry(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
+    std::vector<std::string> listFolders(const std::string& folder) override;
+    Status renameFolder(const std::string& from, const std::string& to) override;
+    Status removeFolder(const std::string& path) override;
 
     // Set-up and inspection.
     void putFile(const std::string& path, const std::string& bytes, bool hidden = false);
@@ -56,6 +59,7 @@ private:
     };
     bool takeFault(Op op);
     bool readOnly(const std::string& path) const;
+    bool holdsAnything(const std::string& folder) const;
     std::size_t usedBytes() const;
 
     std::map<std::string, Entry> files_;

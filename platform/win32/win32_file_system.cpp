@@ -101,7 +101,10 @@ EntryKind Win32FileSystem::entry(const std::string& path) {
     return EntryKind::File;
 }
 
-std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder) {
+namespace {
+
+// Names directly inside `folder` that are folders (`folders`) or files (not `folders`).
+std::vector<std::string> ListEntries(const std::string& folder, bool folders) {
     std::vector<std::string> names;
     std::string pattern = folder;
     if (!pattern.empty() && pattern.back() != '\\') pattern += '\\';
@@ -110,9 +113,35 @@ std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder) {
     UniqueFindHandle search = AdoptFindHandle(FindFirstFileA(pattern.c_str(), &found));
     if (!search) return names;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        // A linked folder (junction, symbolic link) is not listed: what lies behind it belongs
+        // elsewhere, and a caller that empties the folders it lists must never reach it.
+        if (folders && (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) continue;
+        if (((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders) names.push_back(name);
     } while (FindNextFileA(search.get(), &found));
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder) {
+    return ListEntries(folder, false);
+}
+
+std::vector<std::string> Win32FileSystem::listFolders(const std::string& folder) {
+    return ListEntries(folder, true);
+}
+
+Status Win32FileSystem::renameFolder(const std::string& from, const std::string& to) {
+    // Without MOVEFILE_REPLACE_EXISTING: a name that is taken is an error, never merged into.
+    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return LastError();
+    return Status::success();
+}
+
+Status Win32FileSystem::removeFolder(const std::string& path) {
+    if (!RemoveDirectoryA(path.c_str())) return LastError();
+    return Status::success();
 }
 
 }  // namespace platform::win32

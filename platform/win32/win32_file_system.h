@@ -14,6 +14,9 @@ public:
     Status createFolder(const std::string& path) override;
     EntryKind entry(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
+    std::vector<std::string> listFolders(const std::string& folder) override;
+    Status renameFolder(const std::string& from, const std::string& to) override;
+    Status removeFolder(const std::string& path) override;
 };
 
 // The system's description of an error code, without the line end it comes with.

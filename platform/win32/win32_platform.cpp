@@ -179,8 +179,8 @@ ScreenInfo Win32Platform::screen() {
     ScreenInfo info;
     info.width = GetSystemMetrics(SM_CXSCREEN);
     info.height = GetSystemMetrics(SM_CYSCREEN);
-    info.twipsPerPixelX = 1440 / ScreenPixelsPerInch(LOGPIXELSX);
-    info.twipsPerPixelY = 1440 / ScreenPixelsPerInch(LOGPIXELSY);
+    info.twipsPerPixelX = 1440.0 / ScreenPixelsPerInch(LOGPIXELSX);
+    info.twipsPerPixelY = 1440.0 / ScreenPixelsPerInch(LOGPIXELSY);
     EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&info.monitors));
     if (info.monitors.empty()) {
         RECT work{};

@@ -48,7 +48,7 @@ TEST_F(AlarmDialogTest, HasTheDoubledTitleTheRowsAndTheTwoImageButtons) {
         EXPECT_GT(dialog().AlW[row]->rect().x, dialog().AlD[1]->rect().x + dialog().AlD[1]->rect().w);
     }
 
-    EXPECT_EQ(dialog().ButExit->picture(), app::art::ExitPicture());
+    EXPECT_EQ(dialog().ButExit->picture(), app::art::ExitPicture(1.0));
     EXPECT_GT(dialog().ButExit->rect().x, client.w * 3 / 4);
     EXPECT_LT(dialog().ButExit->rect().y, client.h / 10);
     EXPECT_GT(dialog().ButOK->rect().x, client.w / 2);
@@ -67,7 +67,7 @@ TEST_F(AlarmDialogTest, HasTheDoubledTitleTheRowsAndTheTwoImageButtons) {
 }
 
 struct ScreenCase {
-    int twipsPerPixel;
+    double twipsPerPixel;
     int width;
     int height;
 };
@@ -75,7 +75,7 @@ struct ScreenCase {
 class AlarmDialogSize : public AlarmTest, public ::testing::WithParamInterface<ScreenCase> {};
 
 TEST_P(AlarmDialogSize, IsItsTwipsAtTheScreensTwipsPerPixel) {
-    const int tpp = GetParam().twipsPerPixel;
+    const double tpp = GetParam().twipsPerPixel;
     platform.setScreen({1280, 1024, tpp, tpp, {{0, 0, 1280, 1024}}});
     ASSERT_TRUE(Start());
     EXPECT_EQ(dialogForm().bounds().w, GetParam().width);
@@ -83,7 +83,8 @@ TEST_P(AlarmDialogSize, IsItsTwipsAtTheScreensTwipsPerPixel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, AlarmDialogSize,
-                         ::testing::Values(ScreenCase{15, 7890 / 15, 7950 / 15}, ScreenCase{12, 7890 / 12, 7950 / 12}));
+                         ::testing::Values(ScreenCase{15, 526, 530}, ScreenCase{12, 658, 663},
+                                           ScreenCase{7.5, 1052, 1060}));
 
 struct WeekdayLabelCase {
     const char* locale;

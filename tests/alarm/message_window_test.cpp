@@ -41,7 +41,7 @@ TEST_F(MessageWindow, ItsSizeLookAndPlace) {
     EXPECT_EQ(message().MsgLabelSH->foreColor(), platform::rgb(0, 64, 64));
     const auto text = message().MsgLabel->rect();
     EXPECT_EQ(message().MsgLabelSH->rect(), (platform::Rect{text.x + 2, text.y + 2, text.w, text.h}));
-    EXPECT_EQ(*message().Image1->picture(), *alarms::art::OkPicture());
+    EXPECT_EQ(*message().Image1->picture(), *alarms::art::OkPicture(1.0));
     EXPECT_EQ(message().Image1->cursor(), Cursor::Hand);
     EXPECT_EQ(message().Image2->cursor(), Cursor::Hand);
 }

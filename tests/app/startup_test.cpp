@@ -57,12 +57,26 @@ TEST_F(StartUp, SecondInstanceEndsBeforeTouchingAnything) {
     EXPECT_EQ(platform.memoryFiles().writeCount(), 0);
 }
 
+// The second start of the first day takes the day's backup; it writes nothing else.
 TEST_F(StartUp, SecondStartChangesNothing) {
     ASSERT_TRUE(Start());
-    const int writes = platform.memoryFiles().writeCount();
+    auto& files = platform.memoryFiles();
+    const int writes = files.writeCount();
+    const std::vector<std::string> before = files.paths();
     app::Module again(platform);
     ASSERT_TRUE(app::Main(again));
-    EXPECT_EQ(platform.memoryFiles().writeCount(), writes);
+    const std::string backups = data("\\Backup\\");
+    std::vector<std::string> outsideBackups;
+    int backupFiles = 0;
+    for (const auto& path : files.paths()) {
+        if (path.starts_with(backups)) {
+            ++backupFiles;
+        } else {
+            outsideBackups.push_back(path);
+        }
+    }
+    EXPECT_EQ(outsideBackups, before);
+    EXPECT_EQ(files.writeCount(), writes + backupFiles);
 }
 
 TEST_F(StartUp, OnlyTheMissingFileIsMadeAgain) {

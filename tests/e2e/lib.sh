@@ -33,10 +33,11 @@ e2e_cleanup() {
     if [[ -n "${E2E_WORK:-}" && "${E2E_KEEP:-0}" != 1 ]]; then rm -rf "$E2E_WORK"; fi
 }
 
-# Starts a virtual display on a free number (Xvfb picks it) and exports DISPLAY.
+# Starts a virtual display on a free number (Xvfb picks it) and exports DISPLAY; 1024 x 768 unless
+# $E2E_SCREEN names another size ("1600x1200x24").
 e2e_start_display() {
     local numberFile="$E2E_WORK/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     local waited=0
     while [[ ! -s "$numberFile" ]]; do

@@ -144,4 +144,36 @@ TEST_F(Win32FileSystemTest, ListingNamesFilesButNotFolders) {
     EXPECT_TRUE(files_.listFiles(path("Missing")).empty());
 }
 
+// The folder primitives answer with the system's own error codes, as text.
+TEST_F(Win32FileSystemTest, FolderFailuresCarryTheSystemsErrorCode) {
+    ASSERT_TRUE(files_.createFolder(path("Sub")));
+    putFile("Sub\\Notes", "n");
+    ASSERT_TRUE(files_.createFolder(path("Sub\\Diary")));
+    const platform::Status notEmpty = files_.removeFolder(path("Sub"));
+    EXPECT_EQ(notEmpty.error, platform::win32::SystemErrorText(ERROR_DIR_NOT_EMPTY));
+    const platform::Status taken = files_.renameFolder(path("Sub\\Diary"), path("Sub\\Notes"));
+    EXPECT_EQ(taken.error, platform::win32::SystemErrorText(ERROR_ALREADY_EXISTS));
+    const platform::Status missing = files_.removeFolder(path("Missing"));
+    EXPECT_EQ(missing.error, platform::win32::SystemErrorText(ERROR_FILE_NOT_FOUND));
+    // Listing folders names neither "." nor "..", nor the files beside them.
+    EXPECT_EQ(files_.listFolders(path("Sub")), std::vector<std::string>{"Diary"});
+    ASSERT_TRUE(files_.removeFolder(path("Sub\\Diary")));
+    EXPECT_TRUE(files_.listFolders(path("Sub")).empty());
+    ASSERT_TRUE(files_.removeFile(path("Sub\\Notes")));
+}
+
+TEST_F(Win32FileSystemTest, ListingFoldersLeavesOutLinkedFolders) {
+    ASSERT_TRUE(files_.createFolder(path("Sub")));
+    ASSERT_TRUE(files_.createFolder(path("Sub\\Target")));
+    putFile("Sub\\Target\\Notes", "elsewhere");
+    if (!CreateSymbolicLinkA(path("Sub\\Link").c_str(), path("Sub\\Target").c_str(),
+                             SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
+        GTEST_SKIP() << "no linked folders here: " << platform::win32::SystemErrorText(GetLastError());
+    }
+    EXPECT_EQ(files_.listFolders(path("Sub")), std::vector<std::string>{"Target"});
+    RemoveDirectoryA(path("Sub\\Link").c_str());
+    DeleteFileA(path("Sub\\Target\\Notes").c_str());
+    RemoveDirectoryA(path("Sub\\Target").c_str());
+}
+
 }  // namespace

@@ -26,7 +26,7 @@ TEST(Win32PlatformTest, ScreenHasTwipsAndWorkAreas) {
     HDC dc = GetDC(nullptr);
     const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
     ReleaseDC(nullptr, dc);
-    EXPECT_EQ(screen.twipsPerPixelX, 1440 / dpiX);
+    EXPECT_DOUBLE_EQ(screen.twipsPerPixelX, 1440.0 / dpiX);
     EXPECT_EQ(screen.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_FALSE(screen.monitors.empty());
 }

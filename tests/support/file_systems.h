@@ -51,6 +51,11 @@ public:
     platform::Status createFolder(const std::string& path) override { return inner_.createFolder(path); }
     platform::EntryKind entry(const std::string& path) override { return inner_.entry(path); }
     std::vector<std::string> listFiles(const std::string& folder) override { return inner_.listFiles(folder); }
+    std::vector<std::string> listFolders(const std::string& folder) override { return inner_.listFolders(folder); }
+    platform::Status renameFolder(const std::string& from, const std::string& to) override {
+        return inner_.renameFolder(from, to);
+    }
+    platform::Status removeFolder(const std::string& path) override { return inner_.removeFolder(path); }
 
 private:
     platform::FileSystem& inner_;

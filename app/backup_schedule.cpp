@@ -1,0 +1,20 @@
+#include "app/backup_schedule.h"
+
+#include "app/backup.h"
+
+namespace app {
+
+void BackupIfDue(Module& module) {
+    const platform::DateTime now = module.platform.now();
+    const std::string today = BackupFolderName(now);
+    if (module.BackupDay == today) return;
+    module.BackupDay = today;
+    // A backup that cannot be made is only missing: nothing to tell the user at this moment.
+    TakeDailyBackup(module.platform.files(), module.DataPath, now);
+}
+
+void SkipTodaysBackup(Module& module) {
+    module.BackupDay = BackupFolderName(module.platform.now());
+}
+
+}  // namespace app
