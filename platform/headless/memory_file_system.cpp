@@ -62,6 +62,7 @@ Status MemoryFileSystem::writeNewFile(const std::string& path, const std::string
     auto existing = files_.find(path);
     const std::size_t old = existing == files_.end() ? 0 : existing->second.bytes.size();
     ++writes_;
+    ++writesTo_[path];
     if (capacity_ && usedBytes() - old + bytes.size() > *capacity_) {
         files_[path].bytes = bytes.substr(0, *capacity_ > usedBytes() - old ? *capacity_ - (usedBytes() - old) : 0);
         return Status::failure("There is not enough space on the disk.");
@@ -85,6 +86,7 @@ Status MemoryFileSystem::moveReplacing(const std::string& from, const std::strin
     Entry moved = it->second;
     files_.erase(it);
     files_[to] = std::move(moved);
+    ++writesTo_[to];
     return Status::success();
 }
 

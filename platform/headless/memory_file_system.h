@@ -45,6 +45,12 @@ public:
     void setUnreadable(const std::string& path, bool unreadable = true);
 
     int writeCount() const { return writes_; }
+    // How often `path` was written or had another file renamed onto it: a rewrite with the same
+    // bytes counts too.
+    int timesWritten(const std::string& path) const {
+        auto it = writesTo_.find(path);
+        return it == writesTo_.end() ? 0 : it->second;
+    }
 
 private:
     struct Entry {
@@ -63,6 +69,7 @@ private:
     std::set<std::string> unreadable_;
     std::optional<std::size_t> capacity_;
     int writes_ = 0;
+    std::map<std::string, int> writesTo_;
 };
 
 // The folder part of a Windows path ("C:\A\b" -> "C:\A").
