@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/backup.h"
 #include "app/datafiles.h"
 #include "app/module.h"
 #include "app/startup.h"
@@ -103,6 +104,42 @@ void BM_LoadNotes40(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 40);
 }
 BENCHMARK(BM_LoadNotes40)->Unit(benchmark::kMicrosecond);
+
+// The daily backup of a data folder with 40 full notes and 10 full year files, as the first start
+// of a day takes it once the tray icon is there.
+void BM_DailyBackup(benchmark::State& state) {
+    const bench::DataSet set{.notes = 40, .years = 10};
+    const platform::DateTime today{2026, 12, 7, 10, 0, 0};
+    for (auto _ : state) {
+        state.PauseTiming();
+        platform::headless::MemoryFileSystem files;
+        files.putFolder(kProgramFolder);
+        bench::PrepareNotesDat(files, kDataPath, set);
+        state.ResumeTiming();
+        if (app::TakeDailyBackup(files, kDataPath, today) != app::BackupResult::Made) {
+            state.SkipWithError("the backup was not made");
+        }
+    }
+}
+BENCHMARK(BM_DailyBackup)->Unit(benchmark::kMicrosecond);
+
+// Start-up with 40 full notes and 10 year files, when the day's backup is still to be taken and
+// when an earlier start has taken it: the difference is the backup's share of the start.
+void BM_StartUpWithBackup(benchmark::State& state) {
+    const bench::DataSet set{.notes = 40, .years = 10};
+    const bool backupTaken = state.range(0) != 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto program = std::make_unique<BenchProgram>(set);
+        if (backupTaken) app::TakeDailyBackup(program->platform.memoryFiles(), kDataPath, program->platform.now());
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(program->Start());
+        state.PauseTiming();
+        program.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpWithBackup)->ArgName("backupTaken")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
