@@ -45,9 +45,17 @@ std::string Listed(const std::string& path, const std::string& why) {
 }  // namespace
 
 AlarmDialog::AlarmDialog(app::Module& module)
-    : module_(module),
-      layout_(module.platform.screen(), kDialogWidthTwips, kDialogHeightTwips),
-      form_(module.platform.createForm("FrmAlarm", "Alarm")) {
+    : module_(module), layout_(module.platform.screen(), kDialogWidthTwips, kDialogHeightTwips) {
+    PutButtonOnMainWindow();
+}
+
+platform::Form& AlarmDialog::form() {
+    if (!form_) Build();
+    return *form_;
+}
+
+void AlarmDialog::Build() {
+    form_ = module_.platform.createForm("FrmAlarm", "Alarm");
     layout_.SizeWindow(*form_);
     form_->setBackColor(kWindowBlue);
     BuildTitle();
@@ -57,7 +65,7 @@ AlarmDialog::AlarmDialog(app::Module& module)
     form_->onActivate = [this] { Activate(); };
     // Alt+F4 is the close image's way out: the edits since the last save go.
     form_->onCloseRequest = [this] { Exit(); };
-    PutButtonOnMainWindow();
+    ShowSound();
 }
 
 AlarmDialog::~AlarmDialog() {
@@ -172,7 +180,7 @@ void AlarmDialog::PutButtonOnMainWindow() {
 }
 
 void AlarmDialog::Show() {
-    form_->show();
+    form().show();
     form_->bringToFront();
 }
 
@@ -185,7 +193,7 @@ void AlarmDialog::Activate() {
 }
 
 void AlarmDialog::ShowSound() {
-    ChkSound->setValue(module_.AlarmSound);
+    if (ChkSound) ChkSound->setValue(module_.AlarmSound);
 }
 
 void AlarmDialog::OK() {

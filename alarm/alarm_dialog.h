@@ -1,6 +1,8 @@
 // The alarm dialog FrmAlarm: the day-of-month alarm times (rows 1 to 31), the weekday alarm
-// times (Monday to Sunday) and the sound switch. It is made once at start-up, stays loaded and
-// hidden, and is shown modeless by ButAlarm on the main window. Its edits reach Module at once,
+// times (Monday to Sunday) and the sound switch. The start-up puts only ButAlarm on the main
+// window: the dialog's window and its 80-odd controls are made when first needed (the first
+// press of ButAlarm), since making them held up the tray icon; from then on the window stays
+// loaded and hidden, and is shown modeless by ButAlarm. Its edits reach Module at once,
 // so the alarm clock rings a time from the moment it is typed; OK writes the file, the close
 // image reads the file back.
 #pragma once
@@ -19,24 +21,26 @@ class AlarmDialog {
 public:
     using Control = platform::Control;
 
-    // Makes the hidden dialog and puts ButAlarm on the main window.
+    // Puts ButAlarm on the main window; the dialog's window waits until it is needed.
     explicit AlarmDialog(app::Module& module);
     ~AlarmDialog();
     AlarmDialog(const AlarmDialog&) = delete;
     AlarmDialog& operator=(const AlarmDialog&) = delete;
 
-    platform::Form& form() { return *form_; }
+    // The dialog's window, made hidden at the first call.
+    platform::Form& form();
 
     // Shows the dialog modeless and brings it forward; the system then activates it.
     void Show();
     // Places the dialog, fills its boxes from Module and gives AlD(1) the focus.
     void Activate();
-    // Shows Module::AlarmSound on ChkSound.
+    // Shows Module::AlarmSound on ChkSound, once the window is made.
     void ShowSound();
 
     // On the main window: opens the dialog.
     Control* ButAlarm = nullptr;
 
+    // The dialog's controls: null until form() has made the window.
     std::array<Control*, kMonthDays + 1> LD{};  // 1..31
     std::array<Control*, kMonthDays + 1> AlD{};
     std::array<Control*, kWeekdays + 1> LW{};  // 1 Monday .. 7 Sunday
@@ -48,6 +52,7 @@ public:
     Control* ButExit = nullptr;
 
 private:
+    void Build();
     void BuildTitle();
     void BuildDayRows();
     void BuildWeekdayRows();
@@ -61,7 +66,7 @@ private:
 
     app::Module& module_;
     app::TwipsLayout layout_;
-    std::unique_ptr<platform::Form> form_;
+    std::unique_ptr<platform::Form> form_;  // null until form() makes it
 };
 
 }  // namespace alarms

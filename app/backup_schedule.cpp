@@ -1,6 +1,7 @@
 #include "app/backup_schedule.h"
 
 #include "app/backup.h"
+#include "app/main_window.h"
 
 namespace app {
 
@@ -11,6 +12,15 @@ void BackupIfDue(Module& module) {
     module.BackupDay = today;
     // A backup that cannot be made is only missing: nothing to tell the user at this moment.
     TakeDailyBackup(module.platform.files(), module.DataPath, now);
+}
+
+void BackupSoonAfterStart(Module& module) {
+    platform::Timer& timer = module.Diar->form().addTimer("TBackup", kStartBackupDelay);
+    timer.onTick = [&module, &timer] {
+        timer.stop();
+        BackupIfDue(module);
+    };
+    timer.start();
 }
 
 void SkipTodaysBackup(Module& module) {

@@ -104,8 +104,8 @@ bool Main(Module& module) {
 
     OpenNotesDatabase(module);
     module.Diar->DiarStart();
-    // After the tray icon is there: copying the files may take a moment on a slow disk.
-    BackupIfDue(module);
+    // Not now: the copy would hold up the message loop, and with it the first clicks on the icon.
+    BackupSoonAfterStart(module);
 
     platform.onSessionEnd = [&module] { SaveBeforeSessionEnd(module); };
     return true;

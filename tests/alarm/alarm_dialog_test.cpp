@@ -16,7 +16,32 @@ protected:
     void SetUp() override { ASSERT_TRUE(Start()); }
 };
 
-TEST_F(AlarmDialogTest, IsLoadedHiddenAtStartUpWithTheSoundOn) {
+bool HasForm(const platform::headless::HeadlessPlatform& platform, const std::string& name) {
+    for (const platform::Form* form : platform.forms()) {
+        if (form->name() == name) return true;
+    }
+    return false;
+}
+
+TEST_F(AlarmDialogTest, TheStartMakesOnlyItsButtonAndTheFirstPressMakesTheWindow) {
+    EXPECT_FALSE(HasForm(platform, "FrmAlarm"));
+    platform::Control* button = module->AlarmDialog->ButAlarm;
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(module->Diar->form().find("ButAlarm"), button);
+    EXPECT_EQ(module->AlarmDialog->ChkSound, nullptr);
+
+    module->AlarmSound = 0;
+    module->DayAlarms[9] = "9:00 dentist";
+    module->Diar->form().show();
+    platform.click(*button);
+    ASSERT_TRUE(HasForm(platform, "FrmAlarm"));
+    activate();
+    EXPECT_TRUE(dialogForm().visible());
+    EXPECT_EQ(dialog().ChkSound->value(), 0);
+    EXPECT_EQ(dialog().AlD[9]->text(), "9:00 dentist");
+}
+
+TEST_F(AlarmDialogTest, IsMadeHiddenWithTheSoundOn) {
     EXPECT_FALSE(dialogForm().visible());
     EXPECT_EQ(dialogForm().name(), "FrmAlarm");
     EXPECT_EQ(module->AlarmSound, 1);

@@ -14,7 +14,11 @@ class AlarmTest : public AppTest {
 protected:
     AlarmTest() { platform.setTime({2026, 12, 7, 10, 0, 0}); }
 
-    alarms::AlarmDialog& dialog() { return *module->AlarmDialog; }
+    // The dialog with its window made, as the first press of ButAlarm makes it.
+    alarms::AlarmDialog& dialog() {
+        module->AlarmDialog->form();
+        return *module->AlarmDialog;
+    }
     platform::Form& dialogForm() { return dialog().form(); }
 
     // From the tray to the dialog: the main window shown, ButAlarm clicked, and the dialog

@@ -37,7 +37,7 @@ TEST_P(AlarmFileLoad, TakesWhatTheFileGivesAndLeavesItAsItIs) {
     putFile("\\Alarm", GetParam().content);
     ASSERT_TRUE(Start());
     EXPECT_EQ(module->AlarmSound, GetParam().sound);
-    EXPECT_EQ(module->AlarmDialog->ChkSound->value(), GetParam().sound);
+    EXPECT_EQ(dialog().ChkSound->value(), GetParam().sound);
     EXPECT_EQ(module->DayAlarms[1], GetParam().day1);
     EXPECT_EQ(module->DayAlarms[31], GetParam().day31);
     EXPECT_EQ(module->WeekdayAlarms[7], GetParam().sunday);
@@ -84,7 +84,7 @@ TEST_F(AlarmSettings, AnUnwritableFolderStartsQuietlyWithTheSoundOn) {
     ASSERT_TRUE(Start());
     EXPECT_EQ(file("\\Alarm"), "<missing>");
     EXPECT_EQ(module->AlarmSound, 1);
-    EXPECT_EQ(module->AlarmDialog->ChkSound->value(), 1);
+    EXPECT_EQ(dialog().ChkSound->value(), 1);
 }
 
 TEST_F(AlarmSettings, TheSoundFileIsNeverMadeNorTouched) {

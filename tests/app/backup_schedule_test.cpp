@@ -1,11 +1,15 @@
-// When the program takes its daily backup: at the first start of a date on a data folder it
-// did not just make, and at the clock's first tick of a new date; silently, whatever happens.
+// When the program takes its daily backup: a moment after the first start of a date on a data
+// folder it did not just make, and at the clock's first tick of a new date; silently, whatever
+// happens.
 #include "app/backup_schedule.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "alarm/alarm_clock.h"
 #include "app/datafiles.h"
+#include "app/main_window.h"
 #include "app/startup.h"
 #include "support/app_fixture.h"
 
@@ -29,10 +33,18 @@ protected:
         putFile("\\Alarm.wav", "RIFF");
         putFile("\\Help\\_Help.htm", "<html></html>");
     }
+    // A start, and the moment after it in which the start's backup is due.
+    bool StartAndWait() {
+        if (!Start()) return false;
+        platform.advance(app::kStartBackupDelay);
+        return true;
+    }
     // A later start of the program on the same disk, at the clock's present time.
     void StartAgain() {
+        // The earlier run has ended: its windows, and their timers, are gone.
+        for (platform::Form* form : platform.forms()) form->close();
         module = std::make_unique<app::Module>(platform);
-        ASSERT_TRUE(Start());
+        ASSERT_TRUE(StartAndWait());
     }
     void Ticks(int count) { platform.advance(count * alarms::kAlarmInterval); }
 
@@ -58,7 +70,7 @@ protected:
 
 TEST_F(DailyBackup, TheFirstStartOfADateCopiesExactlyTheDataFiles) {
     PutDataFolder();
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartAndWait());
     EXPECT_EQ(BackupPaths(),
               (std::vector<std::string>{"\\2026-12-07\\Alarm", "\\2026-12-07\\Diary\\2026", "\\2026-12-07\\Names",
                                         "\\2026-12-07\\Notes", "\\2026-12-07\\Notes.ini", "\\2026-12-07\\Reminder"}));
@@ -68,17 +80,42 @@ TEST_F(DailyBackup, TheFirstStartOfADateCopiesExactlyTheDataFiles) {
     EXPECT_TRUE(platform.dialogs.empty());
 }
 
+TEST_F(DailyBackup, TheStartLeavesTheCopyUntilAMomentAfterIt) {
+    PutDataFolder();
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(files().hasFolder(data("\\Backup")));
+    EXPECT_EQ(files().writeCount(), 0);
+    platform.advance(app::kStartBackupDelay - 1);
+    EXPECT_FALSE(files().hasFolder(data("\\Backup")));
+    platform.advance(1);
+    EXPECT_TRUE(HasBackup("2026-12-07"));
+}
+
+TEST_F(DailyBackup, TheStartsTimerFiresOnce) {
+    PutDataFolder();
+    ASSERT_TRUE(StartAndWait());
+    const int writes = files().writeCount();
+    ASSERT_GT(writes, 0);
+    const auto& timers = module->Diar->form().timers();
+    const auto backupTimer =
+        std::find_if(timers.begin(), timers.end(), [](const auto& timer) { return timer->name() == "TBackup"; });
+    ASSERT_NE(backupTimer, timers.end());
+    EXPECT_FALSE((*backupTimer)->enabled());
+    Ticks(3);
+    EXPECT_EQ(files().writeCount(), writes);
+}
+
 TEST_F(DailyBackup, TheDataFilesKeepTheirBytesAndAreNotWrittenAgain) {
     PutDataFolder();
     const auto before = DataFiles();
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartAndWait());
     EXPECT_EQ(DataFiles(), before);
     EXPECT_EQ(files().writeCount(), static_cast<int>(BackupPaths().size()));
 }
 
 TEST_F(DailyBackup, ASecondStartTheSameDayMakesNone) {
     PutDataFolder();
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartAndWait());
     const int writes = files().writeCount();
     platform.setTime({2026, 12, 7, 18, 30, 0});
     StartAgain();
@@ -98,7 +135,7 @@ TEST_F(DailyBackup, AFirstRunMakesNoneUntilTheNextDate) {
 TEST_F(DailyBackup, TheFirstStartOfAnUnpackedReleaseIsAFirstRun) {
     putFile("\\Alarm.wav", "RIFF");
     putFile("\\Help\\_Help.htm", "<html></html>");
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartAndWait());
     EXPECT_FALSE(files().hasFolder(data("\\Backup")));
 
     StartAgain();
@@ -108,7 +145,7 @@ TEST_F(DailyBackup, TheFirstStartOfAnUnpackedReleaseIsAFirstRun) {
 TEST_F(DailyBackup, TheFirstTickAfterMidnightBacksUpTheNewDate) {
     PutDataFolder();
     platform.setTime({2026, 12, 7, 23, 59, 50});
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartAndWait());
     ASSERT_TRUE(HasBackup("2026-12-07"));
     Ticks(1);  // 0:00:05
     EXPECT_TRUE(HasBackup("2026-12-08"));
@@ -133,7 +170,7 @@ TEST_F(DailyBackup, AFullDiskSkipsItSilentlyUntilTheNextStartOrDate) {
     PutDataFolder();
     files().setCapacity(200000);  // the data files fit, a copy of them does not
     const auto before = DataFiles();
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartAndWait());
     EXPECT_TRUE(platform.dialogs.empty());
     EXPECT_EQ(DataFiles(), before);
     EXPECT_TRUE(BackupPaths().empty());
@@ -151,7 +188,7 @@ TEST_F(DailyBackup, AReadOnlyDataFolderStartsAsEverWithoutAMessage) {
     PutDataFolder();
     files().setReadOnly(kDataPath);
     const auto before = DataFiles();
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(StartAndWait());
     EXPECT_TRUE(platform.dialogs.empty());
     EXPECT_EQ(DataFiles(), before);
     EXPECT_FALSE(files().hasFolder(data("\\Backup")));
