@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/backup.h"
+#include "app/backup_schedule.h"
 #include "app/datafiles.h"
 #include "app/module.h"
 #include "app/startup.h"
@@ -123,9 +124,10 @@ void BM_DailyBackup(benchmark::State& state) {
 }
 BENCHMARK(BM_DailyBackup)->Unit(benchmark::kMicrosecond);
 
-// Start-up with 40 full notes and 10 year files, when the day's backup is still to be taken and
-// when an earlier start has taken it: the difference is the backup's share of the start.
-void BM_StartUpWithBackup(benchmark::State& state) {
+// Start-up with 40 full notes and 10 year files, then the moment after it in which the start's
+// backup runs: when the day's backup is still to be taken, and when an earlier start has taken it.
+// The difference is what the backup adds to the program's first second.
+void BM_StartUpAndItsBackup(benchmark::State& state) {
     const bench::DataSet set{.notes = 40, .years = 10};
     const bool backupTaken = state.range(0) != 0;
     for (auto _ : state) {
@@ -134,12 +136,13 @@ void BM_StartUpWithBackup(benchmark::State& state) {
         if (backupTaken) app::TakeDailyBackup(program->platform.memoryFiles(), kDataPath, program->platform.now());
         state.ResumeTiming();
         benchmark::DoNotOptimize(program->Start());
+        program->platform.advance(app::kStartBackupDelay);
         state.PauseTiming();
         program.reset();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartUpWithBackup)->ArgName("backupTaken")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StartUpAndItsBackup)->ArgName("backupTaken")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
