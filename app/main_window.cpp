@@ -23,6 +23,8 @@ FrmDiar::FrmDiar(Module& module)
       form_(module.platform.createForm("FrmDiar", "Diar")) {
     layout_.SizeWindow(*form_);
     form_->setBackColor(kWindowBlue);
+    // Hundreds of elements: drawn while the program waits in the tray, the calendar shows at once.
+    form_->setDrawsAhead(true);
     // Order matters: later elements lie above earlier ones.
     BuildShell();
     BuildDayPanel();

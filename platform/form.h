@@ -257,6 +257,11 @@ public:
     void setTopMost(bool topMost);
     void bringToFront();
 
+    // A large form that must show at once: the backend keeps its drawing between paints and
+    // draws it ahead while the form is still hidden, at the cost of a bitmap of its size.
+    bool drawsAhead() const { return drawsAhead_; }
+    void setDrawsAhead(bool drawsAhead) { drawsAhead_ = drawsAhead; }
+
     // Layered (translucent) window: once layered, a window stays layered.
     bool layered() const { return layered_; }
     int opacity() const { return opacity_; }
@@ -321,6 +326,7 @@ private:
     bool closed_ = false;
     bool topMost_ = false;
     bool layered_ = false;
+    bool drawsAhead_ = false;
     int opacity_ = 255;
     Control* focused_ = nullptr;
     Control* captured_ = nullptr;

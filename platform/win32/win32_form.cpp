@@ -56,6 +56,10 @@ UINT DrawAlignment(Align alignment) {
     return DT_LEFT;
 }
 
+// Posted to a new form, so that what it can do ahead (its child windows, its drawing) is done
+// once the program is idle instead of while it starts.
+constexpr UINT kPrepareWhileIdle = WM_APP + 2;
+
 HINSTANCE ThisModule() {
     return GetModuleHandleA(nullptr);
 }
@@ -91,13 +95,17 @@ Win32FormPeer::Win32FormPeer(Win32Platform& platform, Form& form) : platform_(pl
     const std::string what = "form " + form.name();
     window_ = CreateWindowChecked(what.c_str(), WS_EX_TOOLWINDOW, kFormClass, shownTitle_.c_str(),
                                   WS_POPUP | WS_CLIPCHILDREN, b.x, b.y, b.w, b.h, nullptr, ThisModule(), this);
-    if (!window_) return;
+}
+
+HWND Win32FormPeer::tooltipWindow() {
+    if (tooltip_ || !window_) return tooltip_.get();
     // Not owned by the form: Wine does not make a window top-most above a top-most popup it owns.
-    const std::string tips = "the tooltips of " + what;
-    tooltip_.reset(CreateWindowChecked(tips.c_str(), WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+    const std::string what = "the tooltips of form " + form_.name();
+    tooltip_.reset(CreateWindowChecked(what.c_str(), WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, ThisModule(), nullptr));
     if (tooltip_) SendMessageA(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
+    return tooltip_.get();
 }
 
 Win32FormPeer::~Win32FormPeer() {
@@ -218,6 +226,9 @@ LRESULT Win32FormPeer::handleForm(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             paint();
+            return 0;
+        case kPrepareWhileIdle:
+            prepareWhileIdle();
             return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && setCursorFor(reinterpret_cast<HWND>(wParam))) return TRUE;
@@ -450,6 +461,19 @@ void Win32FormPeer::destroyChildWindow(Child& child) {
     if (window) DestroyWindow(window);
 }
 
+// A form that was never shown needs neither its child windows nor its tooltips yet: making them
+// is most of the cost of a large form, and the program starts hidden in the tray. They are made
+// when the program is first idle, or at once when the form is shown or a text box's selection is
+// set before then.
+void Win32FormPeer::makeChildWindows() {
+    if (childWindowsMade_ || !window_) return;
+    childWindowsMade_ = true;
+    for (auto& child : children_) {
+        if (!child->window) createChildWindow(*child);
+    }
+    for (const auto& control : form_.controls()) updateTool(*control);
+}
+
 void Win32FormPeer::applyChild(Child& child) {
     const Control& control = *child.control;
     HWND window = child.window;
@@ -492,17 +516,18 @@ void Win32FormPeer::applyChild(Child& child) {
         if (!control.visible() && GetFocus() == window) SetFocus(window_);
         ShowWindow(window, control.visible() ? SW_SHOWNA : SW_HIDE);
     }
-    InvalidateRect(window, nullptr, TRUE);
+    if (IsWindowVisible(window)) InvalidateRect(window, nullptr, TRUE);
 }
 
 void Win32FormPeer::controlAdded(Control& control) {
     if (!window_) return;
+    if (form_.controls().size() == 1) PostMessageA(window_, kPrepareWhileIdle, 0, 0);
     if (control.windowed()) {
         children_.push_back(std::make_unique<Child>());
         Child& child = *children_.back();
         child.control = &control;
         childByControl_[&control] = &child;
-        createChildWindow(child);
+        if (childWindowsMade_) createChildWindow(child);
     } else {
         invalidateControl(control);
     }
@@ -553,13 +578,16 @@ void Win32FormPeer::formChanged() {
     }
     if (form_.backColor() != paintedBackColor_) {
         paintedBackColor_ = form_.backColor();
-        InvalidateRect(window_, nullptr, FALSE);
+        RECT client{};
+        GetClientRect(window_, &client);
+        markStale(client);
     }
 }
 
 void Win32FormPeer::showChanged() {
     if (!window_) return;
     if (form_.visible()) {
+        makeChildWindows();
         ShowWindow(window_, SW_SHOW);
         platform_.formShown(this);
     } else {
@@ -616,6 +644,7 @@ void Win32FormPeer::setText(Control& control, const std::string& text) {
 }
 
 void Win32FormPeer::select(Control& control, int start, int length) {
+    makeChildWindows();
     Child* child = childFor(control);
     if (!child || !child->window) return;
     SendMessageA(child->window, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
@@ -675,32 +704,81 @@ void Win32FormPeer::invalidateControl(const Control& control) {
     const RECT now = PaintedArea(control);
     auto before = paintedRect_.find(&control);
     if (before != paintedRect_.end()) {
-        InvalidateRect(window_, &before->second, FALSE);
+        markStale(before->second);
         before->second = now;
     } else {
         paintedRect_.emplace(&control, now);
     }
-    InvalidateRect(window_, &now, FALSE);
+    markStale(now);
+}
+
+// A hidden window is painted whole when it is shown: telling the system of each change would
+// only cost time, and a lot of it when a whole year view is refilled.
+void Win32FormPeer::markStale(const RECT& area) {
+    if (keptDc_) UnionRect(&stale_, &stale_, &area);
+    if (IsWindowVisible(window_)) InvalidateRect(window_, &area, FALSE);
+}
+
+void Win32FormPeer::prepareWhileIdle() {
+    makeChildWindows();
+    if (!form_.drawsAhead() || IsWindowVisible(window_)) return;
+    WindowDc screen(window_);
+    if (screen.get()) updateKeptDrawing(screen.get());
 }
 
 void Win32FormPeer::paint() {
     PaintScope scope(window_);
-    RECT client{};
-    GetClientRect(window_, &client);
-    if (client.right <= 0 || client.bottom <= 0) return;
+    const RECT& area = scope.area();
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return;
+    if (form_.drawsAhead()) {
+        if (updateKeptDrawing(scope.dc())) {
+            BitBlt(scope.dc(), area.left, area.top, width, height, keptDc_.get(), area.left, area.top, SRCCOPY);
+        }
+        return;
+    }
     // Drawn off screen first, so that overlapping elements never flicker.
     UniqueMemoryDc buffer(CreateCompatibleDC(scope.dc()));
-    UniqueBitmap canvas(CreateCompatibleBitmap(scope.dc(), client.right, client.bottom));
+    UniqueBitmap canvas(CreateCompatibleBitmap(scope.dc(), area.right, area.bottom));
     if (!buffer || !canvas) return;
     Selection selected(buffer.get(), canvas.get());
-    FillSolid(buffer.get(), client, ToGdiColor(form_.backColor()));
+    drawControls(buffer.get(), area);
+    BitBlt(scope.dc(), area.left, area.top, width, height, buffer.get(), area.left, area.top, SRCCOPY);
+}
+
+// Draws the background and every windowless control over `area`, and nothing outside it.
+void Win32FormPeer::drawControls(HDC dc, const RECT& area) {
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    FillSolid(dc, area, ToGdiColor(form_.backColor()));
     for (const auto& control : form_.controls()) {
         if (!control->visible() || control->windowed()) continue;
-        paintControl(buffer.get(), *control);
+        RECT overlap{};
+        const RECT painted = PaintedArea(*control);
+        if (IntersectRect(&overlap, &painted, &area)) paintControl(dc, *control);
     }
-    const RECT& area = scope.area();
-    BitBlt(scope.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.get(), area.left,
-           area.top, SRCCOPY);
+    RestoreDC(dc, saved);
+}
+
+// Brings the kept drawing up to date with the controls, drawing again only what changed.
+bool Win32FormPeer::updateKeptDrawing(HDC screen) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (client.right <= 0 || client.bottom <= 0) return false;
+    if (!keptDc_ || keptSize_.cx != client.right || keptSize_.cy != client.bottom) {
+        keptDc_.reset();
+        keptBitmap_.reset(CreateCompatibleBitmap(screen, client.right, client.bottom));
+        if (!keptBitmap_) return false;
+        keptDc_.reset(CreateCompatibleDC(screen));
+        if (!keptDc_) return false;
+        SelectObject(keptDc_.get(), keptBitmap_.get());
+        keptSize_ = SIZE{client.right, client.bottom};
+        stale_ = client;
+    }
+    if (!IsRectEmpty(&stale_)) drawControls(keptDc_.get(), stale_);
+    stale_ = RECT{};
+    return true;
 }
 
 HBITMAP Win32FormPeer::paintedBitmap(const Control& control, HDC dc) {
@@ -796,14 +874,16 @@ bool Win32FormPeer::setCursorFor(HWND over) {
 }
 
 void Win32FormPeer::updateTool(const Control& control) {
-    if (!tooltip_) return;
+    if (!childWindowsMade_) return;
+    HWND tooltip = tooltipWindow();
+    if (!tooltip) return;
     TTTOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.hwnd = window_;
     auto registered = toolIds_.find(&control);
     if (registered != toolIds_.end()) {
         tool.uId = registered->second;
-        SendMessageA(tooltip_.get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
         toolIds_.erase(registered);
     }
     if (!control.visible() || control.tooltip().empty()) return;
@@ -817,9 +897,9 @@ void Win32FormPeer::updateTool(const Control& control) {
         tool.uId = reinterpret_cast<UINT_PTR>(&control);
         tool.rect = PaintedArea(control);
     }
-    std::string text = WrappedTipText(tooltip_.get(), control.tooltip(), kTooltipWidth - kTooltipSlack);
+    std::string text = WrappedTipText(tooltip, control.tooltip(), kTooltipWidth - kTooltipSlack);
     tool.lpszText = text.data();
-    if (SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool))) toolIds_[&control] = tool.uId;
+    if (SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool))) toolIds_[&control] = tool.uId;
 }
 
 }  // namespace platform::win32

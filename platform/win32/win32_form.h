@@ -73,6 +73,7 @@ private:
     LRESULT handleChild(HWND window, Child& child, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT ChildDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    void makeChildWindows();
     void createChildWindow(Child& child);
     void destroyChildWindow(Child& child);
     void placeInOrder(const Child& child);
@@ -82,12 +83,17 @@ private:
     HWND forgetWindows();
     void forgetChildWindow(Child& child);
 
+    void prepareWhileIdle();
     void paint();
+    void drawControls(HDC dc, const RECT& area);
+    bool updateKeptDrawing(HDC screen);
+    void markStale(const RECT& area);
     void paintControl(HDC dc, const Control& control);
     void paintPictureBox(HWND window, Child& child);
     HBITMAP paintedBitmap(const Control& control, HDC dc);
     void invalidateControl(const Control& control);
     void updateTool(const Control& control);
+    HWND tooltipWindow();
     HWND firstFocusable() const;
     bool setCursorFor(HWND over);
     LRESULT colorChild(UINT message, HDC dc, HWND childWindow);
@@ -95,7 +101,8 @@ private:
     Win32Platform& platform_;
     Form& form_;
     HWND window_ = nullptr;
-    UniqueWindow tooltip_;
+    UniqueWindow tooltip_;  // made with the first tooltip
+    bool childWindowsMade_ = false;
     HWND lastFocus_ = nullptr;
     ColorRef paintedBackColor_ = 0;
     std::string shownTitle_;
@@ -103,6 +110,12 @@ private:
     std::map<const Control*, Child*> childByControl_;
     std::map<const Control*, RECT> paintedRect_;
     std::map<const Control*, PaintedPicture> paintedPictures_;
+    // The drawing of a form that draws ahead, and the part of it the controls have changed since.
+    // The bitmap is declared first so that it outlives the DC it is selected into.
+    UniqueBitmap keptBitmap_;
+    UniqueMemoryDc keptDc_;
+    SIZE keptSize_{};
+    RECT stale_{};
     std::map<const Control*, UINT_PTR> toolIds_;
     HWND buttonReleasing_ = nullptr;  // the check box whose release the system is handling
     int quietText_ = 0;               // >0 while the program itself sets a text box's text

@@ -48,6 +48,7 @@ protected:
 TEST_F(Win32FormTest, TextLivesInTheEditWindow) {
     auto& box = form_->add(ControlKind::TextBox, "DenLine", 1, {10, 10, 200, 20});
     box.setMaxLength(5);
+    platform_.doEvents();     // a hidden form makes its child windows once the program is idle
     box.setText("abcdefgh");  // cut to the limit
     EXPECT_EQ(box.text(), "abcde");
     EXPECT_EQ(windowText(childOf(box)), "abcde");
@@ -56,6 +57,39 @@ TEST_F(Win32FormTest, TextLivesInTheEditWindow) {
     box.select(1, 3);
     EXPECT_EQ(box.selectionStart(), 1);
     EXPECT_EQ(box.selectionLength(), 3);
+}
+
+// A large hidden form starts faster without its child windows; until they exist the model holds
+// what the program set, and they come up with all of it.
+TEST_F(Win32FormTest, ChildWindowsOfAHiddenFormWaitForIdleOrShow) {
+    auto& box = form_->add(ControlKind::TextBox, "DenLine", 1, {10, 10, 200, 20});
+    box.setMaxLength(5);
+    box.setText("abcdefgh");
+    box.setBold(true);
+    EXPECT_EQ(childOf(box), formWindow());
+    EXPECT_EQ(box.text(), "abcde");
+    platform_.doEvents();
+    HWND edit = childOf(box);
+    ASSERT_NE(edit, formWindow());
+    EXPECT_EQ(windowText(edit), "abcde");
+    EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 5);
+
+    auto later = platform_.createForm("FrmNote", "Later");
+    later->setBounds({60, 60, 200, 100});
+    auto& check = later->add(ControlKind::CheckBox, "ChkTranslut", {10, 10, 120, 20});
+    check.setCaption("Translucent");
+    check.setValue(1);
+    later->show();  // without waiting for idle
+    HWND button = ChildWindowFromPointEx(dynamic_cast<Win32FormPeer&>(later->peer()).window(), POINT{11, 11}, CWP_ALL);
+    EXPECT_EQ(windowText(button), "Translucent");
+    EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    auto selected = platform_.createForm("FrmNote", "Selected");
+    auto& note = selected->add(ControlKind::TextBox, "NoteText", {0, 0, 100, 20});
+    note.setText("a note");
+    note.select(2, 3);  // a selection needs the window at once
+    EXPECT_EQ(note.selectionStart(), 2);
+    EXPECT_EQ(note.selectionLength(), 3);
 }
 
 TEST_F(Win32FormTest, KeyPressCanSwallowOrReplaceTheCharacter) {
@@ -67,6 +101,7 @@ TEST_F(Win32FormTest, KeyPressCanSwallowOrReplaceTheCharacter) {
     box.onKeyDown = [this](int key, int shift) {
         events_.push_back("down " + std::to_string(key) + "/" + std::to_string(shift));
     };
+    platform_.doEvents();
     HWND edit = childOf(box);
     SendMessageA(edit, WM_KEYDOWN, 'A', 0);
     for (char c : std::string("xaz")) SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
@@ -78,6 +113,7 @@ TEST_F(Win32FormTest, CheckBoxClickReportsOnceAndProgramChangesReachTheBox) {
     auto& check = form_->add(ControlKind::CheckBox, "ChkTranslut", {10, 10, 120, 20});
     check.setCaption("Translucent");
     check.onClick = [this, &check] { events_.push_back("click " + std::to_string(check.value())); };
+    platform_.doEvents();
     HWND button = childOf(check);
     EXPECT_EQ(windowText(button), "Translucent");
 
@@ -294,6 +330,7 @@ TEST_F(Win32FormTest, LaterElementsLieAboveEarlierOnesAndRestylingKeepsTheOrder)
     text.setMultiLine(true);
     auto& grip = form_->add(ControlKind::PictureBox, "ButResize", {156, 117, 10, 10});
     form_->add(ControlKind::CheckBox, "ChkTranslut", {164, 124, 30, 30});
+    platform_.doEvents();
     auto classesTopToBottom = [this] {
         std::vector<std::string> classes;
         for (HWND w = GetWindow(formWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
