@@ -24,6 +24,35 @@ std::uint32_t Mix(std::uint32_t from, std::uint32_t to, double t) {
     return Argb(mix(24), mix(16), mix(8), mix(0));
 }
 
+// Most of a picture lies far from any one shape's edge, and a shape's distance changes no faster
+// than the point moves, so the distance at the centre of a square of pixels bounds it at every
+// pixel of the square. Squares this size keep the shape's calls at their centres few.
+constexpr int kTileSize = 8;
+// Kept beyond that bound, in screen pixels, against the rounding of the shapes' arithmetic.
+constexpr double kRoundingSlack = 1e-3;
+
+// Calls pixel(x, y, covered) for each pixel of a width x height picture drawn at `scale` whose
+// distance from the shape may be below `farFrom` (beyond it the shape leaves the pixel alone);
+// `covered` tells that the distance is surely at most `coveredTo`, the pixel wholly inside.
+template <typename Pixel>
+void ForEachPixelReached(int width, int height, double scale, const Shape& shape, double farFrom, double coveredTo,
+                         const Pixel& pixel) {
+    for (int top = 0; top < height; top += kTileSize) {
+        const int bottom = std::min(top + kTileSize, height);
+        for (int left = 0; left < width; left += kTileSize) {
+            const int right = std::min(left + kTileSize, width);
+            // The tiles along the right and bottom edges may be cut short: measure each as it is.
+            const double reach = (Length(right - left, bottom - top) / 2 + kRoundingSlack) / scale;
+            const double distance = shape((left + right) / 2.0 / scale, (top + bottom) / 2.0 / scale);
+            if (distance - reach >= farFrom) continue;
+            const bool covered = distance + reach <= coveredTo;
+            for (int y = top; y < bottom; ++y) {
+                for (int x = left; x < right; ++x) pixel(x, y, covered);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 Shape Circle(double cx, double cy, double radius) {
@@ -130,7 +159,19 @@ Canvas::Canvas(int width, int height, double scale)
 void Canvas::Blend(int x, int y, std::uint32_t argb, double coverage) {
     const double sa = Channel(argb, 24) / 255.0 * coverage;
     if (sa <= 0) return;
+    // Opaque paint over the whole pixel: the mix below would give back exactly its own channels.
+    if (sa >= 1) {
+        picture_.set(x, y, argb);
+        return;
+    }
     const std::uint32_t below = picture_.at(x, y);
+    // Over a clear pixel the mix below comes back to the paint's own channels (its error far below
+    // their rounding), at the paint's alpha.
+    if (Channel(below, 24) == 0) {
+        picture_.set(
+            x, y, Argb(static_cast<int>(std::lround(sa * 255)), Channel(argb, 16), Channel(argb, 8), Channel(argb, 0)));
+        return;
+    }
     const double da = Channel(below, 24) / 255.0;
     const double outA = sa + da * (1 - sa);
     auto channel = [&](int shift) {
@@ -141,24 +182,25 @@ void Canvas::Blend(int x, int y, std::uint32_t argb, double coverage) {
 }
 
 void Canvas::Fill(const Shape& shape, const Paint& paint) {
-    for (int y = 0; y < picture_.height; ++y) {
-        for (int x = 0; x < picture_.width; ++x) {
-            const double px = (x + 0.5) / scale_;
-            const double py = (y + 0.5) / scale_;
-            // The edge stays one screen pixel soft at every scale.
-            const double coverage = std::clamp(0.5 - shape(px, py) * scale_, 0.0, 1.0);
-            if (coverage > 0) Blend(x, y, paint(px, py), coverage);
-        }
-    }
+    // The edge stays one screen pixel soft at every scale: nothing beyond half a screen pixel
+    // outside, full cover from half a screen pixel inside.
+    ForEachPixelReached(picture_.width, picture_.height, scale_, shape, 0.5 / scale_, -0.5 / scale_,
+                        [&](int x, int y, bool covered) {
+                            const double px = (x + 0.5) / scale_;
+                            const double py = (y + 0.5) / scale_;
+                            const double coverage = covered ? 1.0 : std::clamp(0.5 - shape(px, py) * scale_, 0.0, 1.0);
+                            if (coverage > 0) Blend(x, y, paint(px, py), coverage);
+                        });
 }
 
 void Canvas::Shadow(const Shape& shape, std::uint32_t argb, double softness) {
-    for (int y = 0; y < picture_.height; ++y) {
-        for (int x = 0; x < picture_.width; ++x) {
-            const double t = std::clamp(0.5 - shape((x + 0.5) / scale_, (y + 0.5) / scale_) / softness, 0.0, 1.0);
+    ForEachPixelReached(
+        picture_.width, picture_.height, scale_, shape, 0.5 * softness, -0.5 * softness,
+        [&](int x, int y, bool covered) {
+            const double t =
+                covered ? 1.0 : std::clamp(0.5 - shape((x + 0.5) / scale_, (y + 0.5) / scale_) / softness, 0.0, 1.0);
             if (t > 0) Blend(x, y, argb, t * t * (3 - 2 * t));
-        }
-    }
+        });
 }
 
 }  // namespace app::art

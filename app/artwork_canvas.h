@@ -12,6 +12,7 @@
 namespace app::art {
 
 // Signed distance from a point to a shape's edge: negative inside, positive outside.
+// Every shape keeps |f(p) - f(q)| <= |p - q|: the canvas skips whole tiles by the distance at their centres.
 using Shape = std::function<double(double x, double y)>;
 // Colour (0xAARRGGBB, straight alpha) at a point.
 using Paint = std::function<std::uint32_t(double x, double y)>;

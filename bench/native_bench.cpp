@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "alarm/alarm_artwork.h"
+#include "app/artwork_main_window.h"
 #include "app/backup.h"
 #include "app/backup_schedule.h"
 #include "app/datafiles.h"
@@ -143,6 +145,33 @@ void BM_StartUpAndItsBackup(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartUpAndItsBackup)->ArgName("backupTaken")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Every picture the main window shows, drawn once at 100% or 200% (the argument, in percent), as a
+// start-up at that DPI draws them. The pictures are kept per scale, so each iteration asks for a
+// scale a billionth away from any asked before (in any run or repetition): the same picture
+// sizes, drawn afresh. Every scale drawn stays in memory, hence the fixed number of iterations.
+void BM_DrawMainWindowPictures(benchmark::State& state) {
+    const double scale = static_cast<double>(state.range(0)) / 100;
+    static int drawn = 0;
+    for (auto _ : state) {
+        const double fresh = scale + 1e-9 * ++drawn;
+        benchmark::DoNotOptimize(app::art::YearCardPicture(fresh));
+        benchmark::DoNotOptimize(app::art::BrushPicture(fresh));
+        benchmark::DoNotOptimize(app::art::LogoPicture(fresh));
+        benchmark::DoNotOptimize(app::art::HelpPicture(fresh));
+        benchmark::DoNotOptimize(app::art::HidePicture(fresh));
+        benchmark::DoNotOptimize(app::art::ExitPicture(fresh));
+        benchmark::DoNotOptimize(app::art::TodayPicture(fresh));
+        benchmark::DoNotOptimize(alarms::art::AlarmButtonPicture(fresh));
+        benchmark::DoNotOptimize(app::art::ReminderMarkerPicture(fresh));
+        benchmark::DoNotOptimize(app::art::MonthArrowPicture(false, fresh));
+        benchmark::DoNotOptimize(app::art::MonthArrowPicture(true, fresh));
+        benchmark::DoNotOptimize(app::art::YearStepPicture(false, fresh));
+        benchmark::DoNotOptimize(app::art::YearStepPicture(true, fresh));
+        benchmark::DoNotOptimize(app::art::MonthTitlePicture(fresh));
+    }
+}
+BENCHMARK(BM_DrawMainWindowPictures)->Arg(100)->Arg(200)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
