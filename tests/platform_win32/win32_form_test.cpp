@@ -92,6 +92,42 @@ TEST_F(Win32FormTest, ChildWindowsOfAHiddenFormWaitForIdleOrShow) {
     EXPECT_EQ(note.selectionLength(), 3);
 }
 
+// The kept drawing must never show an element as it was: every change, made before the drawing
+// ahead, after it while hidden, or while shown, reaches the screen.
+TEST_F(Win32FormTest, AFormThatDrawsAheadShowsEveryChange) {
+    constexpr COLORREF kBack = RGB(0, 0, 255);
+    constexpr COLORREF kFirst = RGB(255, 0, 0);
+    constexpr COLORREF kSecond = RGB(0, 255, 0);
+    form_->setDrawsAhead(true);
+    form_->setBackColor(platform::rgb(0, 0, 255));
+    auto& mark = form_->add(ControlKind::Label, "Mark", {10, 10, 20, 20});
+    mark.setBackColor(platform::rgb(255, 0, 0));
+    auto pixelAt = [this](int x, int y) {
+        UpdateWindow(formWindow());
+        HDC dc = GetDC(formWindow());
+        const COLORREF pixel = GetPixel(dc, x, y);
+        ReleaseDC(formWindow(), dc);
+        return pixel;
+    };
+
+    platform_.doEvents();  // drawn ahead
+    form_->show();
+    EXPECT_EQ(pixelAt(15, 15), kFirst);
+    EXPECT_EQ(pixelAt(50, 15), kBack);
+
+    form_->hide();
+    mark.setBackColor(platform::rgb(0, 255, 0));
+    mark.setRect({40, 10, 20, 20});
+    form_->show();
+    EXPECT_EQ(pixelAt(15, 15), kBack);
+    EXPECT_EQ(pixelAt(50, 15), kSecond);
+
+    mark.setVisible(false);
+    EXPECT_EQ(pixelAt(50, 15), kBack);
+    form_->setBackColor(platform::rgb(255, 0, 0));
+    EXPECT_EQ(pixelAt(50, 15), kFirst);
+}
+
 TEST_F(Win32FormTest, KeyPressCanSwallowOrReplaceTheCharacter) {
     auto& box = form_->add(ControlKind::TextBox, "NoteText", {10, 10, 200, 20});
     box.onKeyPress = [](int& character) {
