@@ -28,7 +28,7 @@ protected:
         form_->setBounds({40, 40, 300, 200});
     }
 
-    HWND formWindow() const { return dynamic_cast<Win32FormPeer&>(form_->peer()).window(); }
+    HWND formWindow() const { return static_cast<Win32FormPeer&>(form_->peer()).window(); }
     HWND childOf(const platform::Control& control) const {
         const Rect r = control.rect();
         return ChildWindowFromPointEx(formWindow(), POINT{r.x + 1, r.y + 1}, CWP_ALL);
@@ -80,7 +80,7 @@ TEST_F(Win32FormTest, ChildWindowsOfAHiddenFormWaitForIdleOrShow) {
     check.setCaption("Translucent");
     check.setValue(1);
     later->show();  // without waiting for idle
-    HWND button = ChildWindowFromPointEx(dynamic_cast<Win32FormPeer&>(later->peer()).window(), POINT{11, 11}, CWP_ALL);
+    HWND button = ChildWindowFromPointEx(static_cast<Win32FormPeer&>(later->peer()).window(), POINT{11, 11}, CWP_ALL);
     EXPECT_EQ(windowText(button), "Translucent");
     EXPECT_EQ(SendMessageA(button, BM_GETCHECK, 0, 0), BST_CHECKED);
 
@@ -314,7 +314,7 @@ TEST_F(Win32FormTest, FormClosesItselfFromInsideItsOwnEvents) {
         timer.onTick = closeIt;
         timer.start();
 
-        HWND window = dynamic_cast<Win32FormPeer&>(form->peer()).window();
+        HWND window = static_cast<Win32FormPeer&>(form->peer()).window();
         HWND edit = ChildWindowFromPointEx(window, POINT{10, 20}, CWP_ALL);
         HWND box = ChildWindowFromPointEx(window, POINT{158, 119}, CWP_ALL);
         ASSERT_NE(edit, window);

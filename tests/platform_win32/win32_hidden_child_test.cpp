@@ -15,7 +15,7 @@ TEST(Win32HiddenChild, ElementHiddenBeforeTheFormIsShownStaysHidden) {
     editor.setVisible(false);
     auto& line = form->add(platform::ControlKind::TextBox, "DenLine", 1, {10, 40, 200, 20});
     form->show();
-    const HWND window = dynamic_cast<platform::win32::Win32FormPeer&>(form->peer()).window();
+    const HWND window = static_cast<platform::win32::Win32FormPeer&>(form->peer()).window();
     if (!window || !IsWindowVisible(window)) GTEST_SKIP() << "no display to make windows on";
     auto shownAt = [window](int x, int y) {
         const HWND child = ChildWindowFromPointEx(window, POINT{x, y}, CWP_SKIPINVISIBLE);

@@ -62,7 +62,7 @@ protected:
         form_->setBounds({40, 40, 300, 200});
     }
 
-    HWND formWindow() const { return dynamic_cast<Win32FormPeer&>(form_->peer()).window(); }
+    HWND formWindow() const { return static_cast<Win32FormPeer&>(form_->peer()).window(); }
     HWND childOf(const Control& control) const {
         const Rect r = control.rect();
         return ChildWindowFromPointEx(formWindow(), POINT{r.x + 1, r.y + 1}, CWP_ALL);

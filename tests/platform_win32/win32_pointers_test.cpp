@@ -37,7 +37,7 @@ TEST(Win32Pointers, FormShowsTheHandOnlyOverAnElementThatAsksForIt) {
     form->setBounds({40, 40, 300, 200});
     form->add(platform::ControlKind::Image, "Plus", {20, 20, 50, 15}).setCursor(Cursor::Hand);
     form->show();
-    const HWND window = dynamic_cast<platform::win32::Win32FormPeer&>(form->peer()).window();
+    const HWND window = static_cast<platform::win32::Win32FormPeer&>(form->peer()).window();
     if (!window) GTEST_SKIP() << "no display to make windows on";
     auto pointerAt = [window](int x, int y) {
         POINT at{x, y};
