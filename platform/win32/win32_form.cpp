@@ -609,7 +609,9 @@ void Win32FormPeer::opacityChanged() {
 
 void Win32FormPeer::bringToFront() {
     if (!window_) return;
-    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // A hidden window only takes its place: made active, it would take the keys typed elsewhere.
+    const UINT activation = IsWindowVisible(window_) ? 0 : SWP_NOACTIVATE;
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | activation);
     if (form_.visible()) platform_.formShown(this);
 }
 

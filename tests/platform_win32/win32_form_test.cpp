@@ -128,6 +128,22 @@ TEST_F(Win32FormTest, AFormThatDrawsAheadShowsEveryChange) {
     EXPECT_EQ(pixelAt(50, 15), kFirst);
 }
 
+// Brought to the front while hidden (the tray's click does that), a window must not take the keys
+// the user types into the window in front.
+TEST_F(Win32FormTest, AHiddenFormBroughtToTheFrontLeavesTheActiveWindowActive) {
+    auto& box = form_->add(ControlKind::TextBox, "NoteText", {10, 10, 200, 20});
+    form_->show();
+    ASSERT_TRUE(box.setFocus());
+    auto hidden = platform_.createForm("FrmDiar", "Hidden");
+    hidden->setBounds({60, 60, 200, 100});
+    hidden->bringToFront();
+    EXPECT_EQ(GetActiveWindow(), formWindow());
+    EXPECT_EQ(form_->focused(), &box);
+
+    hidden->show();
+    EXPECT_EQ(GetActiveWindow(), static_cast<Win32FormPeer&>(hidden->peer()).window());
+}
+
 TEST_F(Win32FormTest, KeyPressCanSwallowOrReplaceTheCharacter) {
     auto& box = form_->add(ControlKind::TextBox, "NoteText", {10, 10, 200, 20});
     box.onKeyPress = [](int& character) {
