@@ -89,9 +89,9 @@ void MessageWindow::Build() {
 
     Image1 = &form_->add(ControlKind::Image, "Image1",
                          layout_.Place({(w - art::kOkWidth) / 2, h - 34, art::kOkWidth, art::kOkHeight}));
-    Image1->setPicture(art::OkPicture(layout_.pictureScale()));
+    Image1->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::OkPicture(scale); });
     Image2 = &form_->add(ControlKind::Image, "Image2", layout_.Place({w - 28, 8, 20, 20}));
-    Image2->setPicture(app::art::ExitPicture(layout_.pictureScale()));
+    Image2->setPictureDrawnLater([scale = layout_.pictureScale()] { return app::art::ExitPicture(scale); });
     for (Control* image : {Image1, Image2}) image->setCursor(platform::Cursor::Hand);
 }
 

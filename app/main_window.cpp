@@ -40,12 +40,12 @@ void FrmDiar::BuildShell() {
     Shape1->setBorderColor(kPanelEdge);
     Image1 =
         &form_->add(ControlKind::Image, "Image1", layout_.Place({509, 129, art::kYearCardWidth, art::kYearCardHeight}));
-    Image1->setPicture(art::YearCardPicture(layout_.pictureScale()));
+    Image1->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::YearCardPicture(scale); });
     Stetec = &form_->add(ControlKind::Image, "Stetec", layout_.Place({18, 6, 36, 36}));
-    Stetec->setPicture(art::BrushPicture(layout_.pictureScale()));
+    Stetec->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::BrushPicture(scale); });
 
     OrvaneLogo = &form_->add(ControlKind::Image, "OrvaneLogo", layout_.Place({516, 8, 40, 40}));
-    OrvaneLogo->setPicture(art::LogoPicture(layout_.pictureScale()));
+    OrvaneLogo->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::LogoPicture(scale); });
     OrvaneLogo->setCursor(Cursor::Hand);
     OrvaneLogo->setTooltip(kMakerWebSite);
     Verzia = &form_->add(ControlKind::Label, "Verzia", layout_.Place({562, 13, 60, 16}));
@@ -57,13 +57,13 @@ void FrmDiar::BuildShell() {
     Label1->setForeColor(kPaleLink);
 
     ButHelp = &form_->add(ControlKind::Image, "ButHelp", layout_.Place({706, 8, 20, 20}));
-    ButHelp->setPicture(art::HelpPicture(layout_.pictureScale()));
+    ButHelp->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::HelpPicture(scale); });
     ButHelp->setTooltip("Help");
     Minimalizator = &form_->add(ControlKind::Image, "Minimalizator", layout_.Place({730, 8, 20, 20}));
-    Minimalizator->setPicture(art::HidePicture(layout_.pictureScale()));
+    Minimalizator->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::HidePicture(scale); });
     Minimalizator->setTooltip("Hide (with Shift, Ctrl or Alt: exit)");
     Exitor = &form_->add(ControlKind::Image, "Exitor", layout_.Place({754, 8, 20, 20}));
-    Exitor->setPicture(art::ExitPicture(layout_.pictureScale()));
+    Exitor->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::ExitPicture(scale); });
     Exitor->setTooltip("Exit");
     for (Control* button : {ButHelp, Minimalizator, Exitor}) button->setCursor(Cursor::Hand);
 
@@ -73,7 +73,7 @@ void FrmDiar::BuildShell() {
     ChkTranslut->setForeColor(kSkyText);
 
     ImgToday = &form_->add(ControlKind::Image, "ImgToday", layout_.Place({656, 500, 111, 30}));
-    ImgToday->setPicture(art::TodayPicture(layout_.pictureScale()));
+    ImgToday->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::TodayPicture(scale); });
     LabToday = &form_->add(ControlKind::Label, "LabToday", layout_.Place({687, 506, 76, 17}));
     LabToday->setFont(TitleFont(10));
     LabToday->setForeColor(rgb(0xFF, 0xFF, 0xFF));

@@ -36,13 +36,13 @@ int YearEditorValue(const std::string& text) {
 
 void FrmDiar::BuildNavigation() {
     DiBack = &form_->add(ControlKind::Image, "DiBack", layout_.Place({454, 21, 15, 27}));
-    DiBack->setPicture(art::MonthArrowPicture(false, layout_.pictureScale()));
+    DiBack->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::MonthArrowPicture(false, scale); });
     DiNext = &form_->add(ControlKind::Image, "DiNext", layout_.Place({476, 21, 15, 27}));
-    DiNext->setPicture(art::MonthArrowPicture(true, layout_.pictureScale()));
+    DiNext->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::MonthArrowPicture(true, scale); });
     Minus = &form_->add(ControlKind::Image, "Minus", layout_.Place({551, 101, 43, 26}));
-    Minus->setPicture(art::YearStepPicture(false, layout_.pictureScale()));
+    Minus->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::YearStepPicture(false, scale); });
     Plus = &form_->add(ControlKind::Image, "Plus", layout_.Place({688, 101, 43, 26}));
-    Plus->setPicture(art::YearStepPicture(true, layout_.pictureScale()));
+    Plus->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::YearStepPicture(true, scale); });
     ButToday = &form_->add(ControlKind::Image, "ButToday", layout_.Place({656, 500, 111, 30}));
     for (Control* image : {DiBack, DiNext, Minus, Plus, ButToday}) image->setCursor(platform::Cursor::Hand);
     BuildYearEditor();

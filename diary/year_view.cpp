@@ -56,7 +56,8 @@ void FrmDiar::BuildYearView() {
         const int blockY = grid.y - kTitleHeight - kTitleGap;
         MesTitBack[static_cast<std::size_t>(m - 1)] = &form_->add(
             ControlKind::Image, "MesTitBack", m - 1, layout_.Place({blockX, blockY, kBlockWidth, kTitleHeight}));
-        MesTitBack[static_cast<std::size_t>(m - 1)]->setPicture(art::MonthTitlePicture(layout_.pictureScale()));
+        MesTitBack[static_cast<std::size_t>(m - 1)]->setPictureDrawnLater(
+            [scale = layout_.pictureScale()] { return art::MonthTitlePicture(scale); });
         MesTit[m] = &form_->add(ControlKind::Label, "MesTit", m,
                                 layout_.Place({blockX, blockY + 1, kBlockWidth, kTitleHeight - 1}));
         MesTit[m]->setAlignment(platform::Align::Center);

@@ -134,8 +134,24 @@ void Control::setTooltip(const std::string& tooltip) {
     changed();
 }
 
+const std::shared_ptr<const Picture>& Control::picture() const {
+    if (drawPicture_) {
+        auto draw = std::move(drawPicture_);
+        drawPicture_ = nullptr;
+        picture_ = draw();
+    }
+    return picture_;
+}
+
 void Control::setPicture(std::shared_ptr<const Picture> picture) {
+    drawPicture_ = nullptr;
     picture_ = std::move(picture);
+    changed();
+}
+
+void Control::setPictureDrawnLater(std::function<std::shared_ptr<const Picture>()> draw) {
+    picture_ = nullptr;
+    drawPicture_ = std::move(draw);
     changed();
 }
 

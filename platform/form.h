@@ -133,8 +133,11 @@ public:
     void setTooltip(const std::string& tooltip);
 
     // Images and picture boxes; a null picture shows nothing.
-    const std::shared_ptr<const Picture>& picture() const { return picture_; }
+    const std::shared_ptr<const Picture>& picture() const;
     void setPicture(std::shared_ptr<const Picture> picture);
+    // A picture drawn when it is first needed (painted or read): the artwork of a form that starts
+    // hidden is then drawn while the program is idle, not while it starts.
+    void setPictureDrawnLater(std::function<std::shared_ptr<const Picture>()> draw);
     bool stretch() const { return stretch_; }
     void setStretch(bool stretch);
 
@@ -186,7 +189,8 @@ private:
     Font font_;
     Align alignment_ = Align::Left;
     std::string tooltip_;
-    std::shared_ptr<const Picture> picture_;
+    mutable std::shared_ptr<const Picture> picture_;
+    mutable std::function<std::shared_ptr<const Picture>()> drawPicture_;
     bool stretch_ = false;
     bool border_ = false;
     ColorRef borderColor_ = 0;

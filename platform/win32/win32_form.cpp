@@ -571,7 +571,13 @@ void Win32FormPeer::controlChanged(Control& control) {
 void Win32FormPeer::formChanged() {
     if (!window_) return;
     const Rect b = form_.bounds();
-    SetWindowPos(window_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now{};
+    GetWindowRect(window_, &now);
+    // Most changes are of the colour or the title: a window moved in place still costs a trip to the
+    // display.
+    if (Rect{now.left, now.top, now.right - now.left, now.bottom - now.top} != b) {
+        SetWindowPos(window_, nullptr, b.x, b.y, b.w, b.h, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     if (form_.title() != shownTitle_) {
         shownTitle_ = form_.title();
         SetWindowTextA(window_, shownTitle_.c_str());

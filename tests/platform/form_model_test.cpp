@@ -164,3 +164,33 @@ TEST_F(FormModel, ResizeRunsTheResizeHandlerOnlyForSizeChanges) {
 }
 
 }  // namespace
+
+namespace {
+
+// Artwork given to be drawn later is drawn once, when something first needs it, and never over a
+// picture given since.
+TEST(ControlPicture, APictureDrawnLaterIsDrawnOnceWhenFirstNeeded) {
+    platform::headless::HeadlessPlatform platform;
+    auto form = platform.createForm("FrmTest", "Test");
+    auto& image = form->add(platform::ControlKind::Image, "Image1", {0, 0, 2, 1});
+    int drawn = 0;
+    const auto picture = std::make_shared<const platform::Picture>(2, 1, 0xFF102030u);
+    image.setPictureDrawnLater([&] {
+        ++drawn;
+        return picture;
+    });
+    EXPECT_EQ(drawn, 0);
+    EXPECT_EQ(image.picture(), picture);
+    EXPECT_EQ(image.picture(), picture);
+    EXPECT_EQ(drawn, 1);
+
+    image.setPictureDrawnLater([&] {
+        ++drawn;
+        return picture;
+    });
+    image.setPicture(nullptr);
+    EXPECT_EQ(image.picture(), nullptr);
+    EXPECT_EQ(drawn, 1);
+}
+
+}  // namespace
