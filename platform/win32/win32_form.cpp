@@ -594,7 +594,11 @@ void Win32FormPeer::showChanged() {
     if (!window_) return;
     if (form_.visible()) {
         makeChildWindows();
-        ShowWindow(window_, SW_SHOW);
+        // Shown without the system's erasing of every child window one by one (most of the time a
+        // large form took to come up); every element paints its whole area anyway.
+        SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOREDRAW);
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
         platform_.formShown(this);
     } else {
         ShowWindow(window_, SW_HIDE);
