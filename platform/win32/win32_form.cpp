@@ -193,6 +193,15 @@ LRESULT Win32FormPeer::ChildDefault(HWND window, UINT message, WPARAM wParam, LP
 LRESULT Win32FormPeer::handleForm(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = window_;
     const MouseMessage mouse = ClassifyMouse(message);
+    if (mouse.action == MouseAction::Down || mouse.action == MouseAction::DoubleClick) {
+        // A press on a resting text box is the box's own: it wakes, and its window takes the press.
+        const MouseEvent at = MouseAt(mouse.button, wParam, lParam);
+        if (Child* child = restingChildAt(at.x, at.y)) {
+            wake(*child);
+            const Rect r = child->control->rect();
+            return SendMessageA(child->window, message, wParam, MAKELPARAM(at.x - r.x, at.y - r.y));
+        }
+    }
     switch (mouse.action) {
         case MouseAction::Down: {
             SetCapture(window);
@@ -356,6 +365,7 @@ LRESULT Win32FormPeer::handleChild(HWND window, Child& child, UINT message, WPAR
             return ChildDefault(window, message, static_cast<WPARAM>(character & 0xFF), lParam);
         }
         case WM_SETFOCUS: {
+            wake(child);  // given the focus by the system, on the form's activation
             const LRESULT result = ChildDefault(window, message, wParam, lParam);
             if (ChildOfWindow(window)) form_.focusMoved(&control);
             return result;
@@ -401,7 +411,7 @@ Win32FormPeer::Child* Win32FormPeer::childFor(const Control& control) const {
 void Win32FormPeer::createChildWindow(Child& child) {
     const Control& control = *child.control;
     const Rect r = control.rect();
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() ? WS_VISIBLE : 0);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible() && !resting(child) ? WS_VISIBLE : 0);
     const char* windowClass = kPictureBoxClass;
     std::string initialText;
     switch (control.kind()) {
@@ -436,6 +446,28 @@ void Win32FormPeer::createChildWindow(Child& child) {
     SetWindowLongPtrA(child.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&child));
     placeInOrder(child);
     applyChild(child);
+    if (resting(child)) invalidateControl(control);
+}
+
+// The text boxes of a form that draws ahead rest as drawings in the form's picture, their windows
+// hidden, until the user or the program first puts the focus in one: a calendar's month of diary
+// lines then comes up as one picture instead of thirty-one windows that paint themselves one by
+// one. A single-line box only: its look is plain text on its colour.
+bool Win32FormPeer::resting(const Child& child) const {
+    const Control& control = *child.control;
+    return !child.awake && form_.drawsAhead() && control.kind() == ControlKind::TextBox && !control.multiLine();
+}
+
+void Win32FormPeer::wake(Child& child) {
+    if (child.awake) return;
+    child.awake = true;
+    if (child.window && child.control->visible()) ShowWindow(child.window, SW_SHOWNA);
+}
+
+Win32FormPeer::Child* Win32FormPeer::restingChildAt(int x, int y) const {
+    const Control* hit = form_.hitTest(x, y);
+    Child* child = hit ? childFor(*hit) : nullptr;
+    return child && child->window && resting(*child) ? child : nullptr;
 }
 
 // Later elements lie above earlier ones, as in the form's hit test; the system would put a new
@@ -512,9 +544,10 @@ void Win32FormPeer::applyChild(Child& child) {
     // The child's own flag: IsWindowVisible is false for every child of a hidden form, and a child
     // hidden then would come up with the form.
     const bool shown = (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (control.visible() != shown) {
-        if (!control.visible() && GetFocus() == window) SetFocus(window_);
-        ShowWindow(window, control.visible() ? SW_SHOWNA : SW_HIDE);
+    const bool wanted = control.visible() && !resting(child);
+    if (wanted != shown) {
+        if (!wanted && GetFocus() == window) SetFocus(window_);
+        ShowWindow(window, wanted ? SW_SHOWNA : SW_HIDE);
     }
     if (IsWindowVisible(window)) InvalidateRect(window, nullptr, TRUE);
 }
@@ -558,6 +591,7 @@ void Win32FormPeer::controlChanged(Control& control) {
             }
         } else if (child->window) {
             applyChild(*child);
+            if (resting(*child)) invalidateControl(control);
         }
     } else {
         invalidateControl(control);
@@ -650,6 +684,7 @@ void Win32FormPeer::setText(Control& control, const std::string& text) {
         ++quietText_;  // the program's own change is no change by the user
         SetWindowTextA(child->window, text.c_str());
         --quietText_;
+        if (resting(*child)) invalidateControl(control);
     } else {
         child->keptText = text;
     }
@@ -685,6 +720,7 @@ bool Win32FormPeer::setFocus(Control& control) {
     Child* child = childFor(control);
     if (!window_ || !child || !child->window || !form_.visible() || !control.visible()) return false;
     HWND window = child->window;
+    wake(*child);
     SetFocus(window);
     if (GetFocus() != window) return false;
     // Already focused windows get no WM_SETFOCUS; the model must still agree.
@@ -765,7 +801,9 @@ void Win32FormPeer::drawControls(HDC dc, const RECT& area) {
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     FillSolid(dc, area, ToGdiColor(form_.backColor()));
     for (const auto& control : form_.controls()) {
-        if (!control->visible() || control->windowed()) continue;
+        if (!control->visible()) continue;
+        const Child* child = control->windowed() ? childFor(*control) : nullptr;
+        if (control->windowed() && !(child && child->window && resting(*child))) continue;
         RECT overlap{};
         const RECT painted = PaintedArea(*control);
         if (IntersectRect(&overlap, &painted, &area)) paintControl(dc, *control);
@@ -838,9 +876,29 @@ void Win32FormPeer::paintControl(HDC dc, const Control& control) {
             FrameSolid(dc, area, ToGdiColor(control.borderColor()));
             break;
         }
+        case ControlKind::TextBox:
+            if (const Child* child = childFor(control)) paintRestingTextBox(dc, *child);
+            break;
         default:
             break;
     }
+}
+
+// Drawn as the box's own window draws it while it has no focus: its text from the same place.
+void Win32FormPeer::paintRestingTextBox(HDC dc, const Child& child) {
+    const Control& control = *child.control;
+    const RECT area = ToRect(control.rect());
+    FillSolid(dc, area, ToGdiColor(control.backColor()));
+    RECT format{};
+    SendMessageA(child.window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    OffsetRect(&format, area.left, area.top);
+    IntersectRect(&format, &format, &area);
+    const std::string shown = text(control);
+    Selection font(dc, platform_.fonts().get(control.font()));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToGdiColor(control.foreColor()));
+    DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &format,
+              DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS | DrawAlignment(child.alignment));
 }
 
 void Win32FormPeer::paintPictureBox(HWND window, Child& child) {
@@ -875,6 +933,10 @@ bool Win32FormPeer::setCursorFor(HWND over) {
         GetCursorPos(&at);
         ScreenToClient(window_, &at);
         if (const Control* hit = form_.hitTest(at.x, at.y)) cursor = hit->cursor();
+        if (cursor == Cursor::Arrow && restingChildAt(at.x, at.y)) {
+            SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM)));  // as over its window
+            return true;
+        }
     } else if (Child* child = ChildOfWindow(over)) {
         cursor = child->control->cursor();
         if (cursor == Cursor::Arrow) return false;  // the child's own pointer (an I-beam in text)

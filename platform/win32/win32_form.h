@@ -57,6 +57,7 @@ private:
         Align alignment = Align::Left;
         HFONT font = nullptr;
         std::string keptText;  // the text once the window is gone
+        bool awake = false;    // used once: a text box that may rest no longer does
         std::shared_ptr<const Picture> pictureSource;
         UniqueBitmap picture;  // premultiplied copy of pictureSource, for picture boxes
     };
@@ -74,6 +75,10 @@ private:
     static LRESULT ChildDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void makeChildWindows();
+    bool resting(const Child& child) const;
+    void wake(Child& child);
+    Child* restingChildAt(int x, int y) const;
+    void paintRestingTextBox(HDC dc, const Child& child);
     void createChildWindow(Child& child);
     void destroyChildWindow(Child& child);
     void placeInOrder(const Child& child);

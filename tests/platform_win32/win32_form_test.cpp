@@ -128,6 +128,51 @@ TEST_F(Win32FormTest, AFormThatDrawsAheadShowsEveryChange) {
     EXPECT_EQ(pixelAt(50, 15), kFirst);
 }
 
+// A text box of a form that draws ahead rests as part of the form's picture, its window hidden,
+// until it is first used; from then on it is a window like any other.
+TEST_F(Win32FormTest, ATextBoxOfAFormThatDrawsAheadRestsUntilFirstUsed) {
+    form_->setDrawsAhead(true);
+    form_->setBackColor(platform::rgb(0, 0, 255));
+    form_->add(ControlKind::PictureBox, "Focus", {250, 150, 10, 10});  // takes the focus on activation
+    auto& line = form_->add(ControlKind::TextBox, "DenLine", 1, {10, 10, 200, 20});
+    line.setBackColor(platform::rgb(255, 255, 255));
+    line.setText("WWWW");
+    auto& other = form_->add(ControlKind::TextBox, "DenLine", 2, {10, 40, 200, 20});
+    line.onGotFocus = [this] { events_.push_back("got"); };
+    line.onMouseDown = [this](const platform::MouseEvent& e) {
+        events_.push_back("down " + std::to_string(e.x) + "," + std::to_string(e.y));
+    };
+    auto darkPixelsOfLine = [this] {
+        UpdateWindow(formWindow());
+        HDC dc = GetDC(formWindow());
+        int dark = 0;
+        for (int y = 10; y < 30; ++y) {
+            for (int x = 10; x < 210; ++x) dark += GetPixel(dc, x, y) == RGB(0, 0, 0) ? 1 : 0;
+        }
+        ReleaseDC(formWindow(), dc);
+        return dark;
+    };
+    form_->show();
+    HWND edit = childOf(line);
+    ASSERT_NE(edit, formWindow());
+    EXPECT_FALSE(IsWindowVisible(edit));
+    EXPECT_GT(darkPixelsOfLine(), 0);  // its text, drawn by the form
+    line.setText("");
+    EXPECT_EQ(darkPixelsOfLine(), 0);
+    line.setText("WWWW");
+
+    SendMessageA(formWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 15));
+    SendMessageA(formWindow(), WM_LBUTTONUP, 0, MAKELPARAM(20, 15));
+    EXPECT_TRUE(IsWindowVisible(edit));
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(events_, (std::vector<std::string>{"got", "down 10,5"}));
+    EXPECT_GT(darkPixelsOfLine(), 0);  // now drawn by its window
+
+    EXPECT_TRUE(other.setFocus());
+    EXPECT_TRUE(IsWindowVisible(childOf(other)));
+    EXPECT_TRUE(IsWindowVisible(edit));
+}
+
 // Brought to the front while hidden (the tray's click does that), a window must not take the keys
 // the user types into the window in front.
 TEST_F(Win32FormTest, AHiddenFormBroughtToTheFrontLeavesTheActiveWindowActive) {
