@@ -419,7 +419,6 @@ void Win32FormPeer::createChildWindow(Child& child) {
             windowClass = "EDIT";
             style |= AlignmentStyle(control.alignment());
             style |= control.multiLine() ? (ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
-            initialText = child.keptText;
             child.multiLine = control.multiLine();
             child.alignment = control.alignment();
             break;
@@ -446,6 +445,13 @@ void Win32FormPeer::createChildWindow(Child& child) {
     SetWindowLongPtrA(child.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&child));
     placeInOrder(child);
     applyChild(child);
+    if (control.kind() == ControlKind::TextBox && !child.keptText.empty()) {
+        // The text last, after the size and the font: an edit box lays its text out again at
+        // each, and a long wrapped text takes it seconds.
+        ++quietText_;
+        SetWindowTextA(child.window, child.keptText.c_str());
+        --quietText_;
+    }
     if (resting(child)) invalidateControl(control);
 }
 
