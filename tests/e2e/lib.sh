@@ -135,6 +135,13 @@ e2e_listing() {
 # True when the two folders hold the same files and folders with the same bytes.
 e2e_same_tree() { diff -r "$1" "$2" >/dev/null 2>&1; }
 
+# Fails with $3, showing the difference, unless the listings $1 and $2 are the same.
+e2e_expect_same_listing() {
+    [[ "$1" == "$2" ]] && return 0
+    diff <(echo "$1") <(echo "$2") >&2 || true
+    e2e_fail "$3"
+}
+
 # ---- the tray and the screen ------------------------------------------------------------------
 
 # The X window of Wine's notification area (shown when no desktop tray is there).
