@@ -217,6 +217,11 @@ LRESULT Win32FormPeer::handleForm(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case MouseAction::Move: {
             const MouseEvent e = MouseAt(HeldButtons(wParam), wParam, lParam);
+            // A resting text box wakes as the pointer comes over it, so that the system sees the
+            // clicks that follow, a double click's too, as its own window's.
+            if (e.button == 0) {
+                if (Child* child = restingChildAt(e.x, e.y)) wake(*child);
+            }
             form_.deliverMouseMove(e.button, e.shift, e.x, e.y);
             return 0;
         }

@@ -171,6 +171,14 @@ TEST_F(Win32FormTest, ATextBoxOfAFormThatDrawsAheadRestsUntilFirstUsed) {
     EXPECT_TRUE(other.setFocus());
     EXPECT_TRUE(IsWindowVisible(childOf(other)));
     EXPECT_TRUE(IsWindowVisible(edit));
+
+    // The pointer coming over a resting box wakes it: the system then sends it a double click's
+    // second press as a double click.
+    auto& third = form_->add(ControlKind::TextBox, "DenLine", 3, {10, 70, 200, 20});
+    HWND thirdEdit = childOf(third);
+    ASSERT_FALSE(IsWindowVisible(thirdEdit));
+    SendMessageA(formWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 75));
+    EXPECT_TRUE(IsWindowVisible(thirdEdit));
 }
 
 // Brought to the front while hidden (the tray's click does that), a window must not take the keys
