@@ -10,6 +10,7 @@
 #include "alarm/alarm_file.h"
 #include "app/datafiles.h"
 #include "app/settings.h"
+#include "platform/file_removal.h"
 
 namespace app {
 
@@ -19,6 +20,11 @@ using platform::EntryKind;
 
 // A backup being written: its day's name with this suffix. Such a folder is never complete.
 constexpr const char* kScratchSuffix = ".tmp";
+// A file that stood where a day's folder belongs is kept under its name with this suffix.
+constexpr const char* kAsideSuffix = ".aside";
+// How many names ("2026-12-07.tmp", "2026-12-07.2.tmp" ... "2026-12-07.9.tmp") a day's scratch
+// folder may take: something that cannot be cleared away may hold the first.
+constexpr int kNamesTried = 9;
 
 // A data file to copy: its name below the data folder ("\Notes", "\Diary\2026") and its bytes.
 struct DataFile {
@@ -42,8 +48,23 @@ int DaysIn(int year, int month) {
 
 bool IsScratchName(const std::string& name) {
     const std::string suffix = kScratchSuffix;
-    return name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0 &&
-           IsBackupFolderName(name.substr(0, name.size() - suffix.size()));
+    if (name.size() <= suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return false;
+    }
+    const std::string stem = name.substr(0, name.size() - suffix.size());
+    if (IsBackupFolderName(stem)) return true;
+    const std::size_t dated = stem.size() - 2;
+    return stem.size() > 2 && stem[dated] == '.' && stem.back() >= '2' && stem.back() <= '9' &&
+           IsBackupFolderName(stem.substr(0, dated));
+}
+
+// `stem` with `suffix`, or with ".2" ... ".9" before the suffix: the first that nothing has yet.
+std::optional<std::string> FreeName(FileSystem& files, const std::string& stem, const std::string& suffix) {
+    for (int n = 1; n <= kNamesTried; ++n) {
+        const std::string path = stem + (n == 1 ? "" : "." + std::to_string(n)) + suffix;
+        if (files.entry(path) == EntryKind::None) return path;
+    }
+    return std::nullopt;
 }
 
 // The data files that are there, read whole; nullopt when one of them cannot be read.
@@ -65,11 +86,10 @@ std::optional<std::vector<DataFile>> ReadDataFiles(FileSystem& files, const std:
     return copies;
 }
 
-// Removes a folder with everything in it, as far as the disk lets it.
-void RemoveTree(FileSystem& files, const std::string& folder) {
-    for (const auto& name : files.listFiles(folder)) files.removeFile(folder + "\\" + name);
-    for (const auto& name : files.listFolders(folder)) RemoveTree(files, folder + "\\" + name);
-    files.removeFolder(folder);
+// Removes a scratch folder as far as the disk lets it. Whatever stays keeps its scratch name
+// and is tried again by the next backup, so what could not go needs no word here.
+void RemoveScratch(FileSystem& files, const std::string& folder) {
+    static_cast<void>(platform::RemoveTree(files, folder));
 }
 
 Status WriteCopies(FileSystem& files, const std::string& folder, const std::vector<DataFile>& copies) {
@@ -81,11 +101,26 @@ Status WriteCopies(FileSystem& files, const std::string& folder, const std::vect
     return Status::success();
 }
 
-// What an interrupted backup left: partial by definition, since a whole one was renamed.
+// What an interrupted backup left: partial by definition, since a whole one was renamed. A link
+// of such a name is removed as itself where the system allows it, and never followed; a file of
+// such a name is not the program's and stays.
 void RemoveScratchFolders(FileSystem& files, const std::string& backups) {
-    for (const auto& name : files.listFolders(backups)) {
-        if (IsScratchName(name)) RemoveTree(files, backups + "\\" + name);
+    for (const auto& entry : files.listEntries(backups)) {
+        if (IsScratchName(entry.name) && (entry.kind == EntryKind::Folder || entry.kind == EntryKind::LinkedFolder)) {
+            RemoveScratch(files, backups + "\\" + entry.name);
+        }
     }
+}
+
+// Makes room for the day's folder where a file or a link holds its name: a file is kept under
+// another name, a link is removed as itself. False when the name stays taken.
+bool ClearTheWay(FileSystem& files, const std::string& dated) {
+    const EntryKind kind = files.entry(dated);
+    if (kind == EntryKind::File || kind == EntryKind::HiddenFile) {
+        const auto aside = FreeName(files, dated, kAsideSuffix);
+        return aside && files.moveReplacing(dated, *aside);
+    }
+    return kind == EntryKind::LinkedFolder && platform::RemoveTree(files, dated).empty();
 }
 
 // Keeps the seven most recent dated folders. The one just made is kept even when a clock set
@@ -100,8 +135,9 @@ void RemoveOldBackups(FileSystem& files, const std::string& backups, const std::
         if (dated[i] == today) continue;
         // Out of the way under a scratch name first: a removal cut short never leaves a dated
         // folder that lacks some of its files, and the next backup finishes it.
-        const std::string doomed = backups + "\\" + dated[i] + kScratchSuffix;
-        if (files.renameFolder(backups + "\\" + dated[i], doomed)) RemoveTree(files, doomed);
+        const std::string folder = backups + "\\" + dated[i];
+        const auto doomed = FreeName(files, folder, kScratchSuffix);
+        if (doomed && files.renameFolder(folder, *doomed)) RemoveScratch(files, *doomed);
     }
 }
 
@@ -125,15 +161,17 @@ BackupResult TakeDailyBackup(FileSystem& files, const std::string& dataPath, con
     const std::string backups = dataPath + kBackupFolder;
     const std::string name = BackupFolderName(today);
     const std::string dated = backups + "\\" + name;
-    if (files.entry(dated) != EntryKind::None) return BackupResult::AlreadyThere;
+    if (files.entry(dated) == EntryKind::Folder) return BackupResult::AlreadyThere;
 
     const auto copies = ReadDataFiles(files, dataPath);
     if (!copies) return BackupResult::Failed;
     files.createFolder(backups);  // there already after the first backup
     RemoveScratchFolders(files, backups);
-    const std::string scratch = dated + kScratchSuffix;
-    if (!WriteCopies(files, scratch, *copies) || !files.renameFolder(scratch, dated)) {
-        RemoveTree(files, scratch);
+    if (files.entry(dated) != EntryKind::None && !ClearTheWay(files, dated)) return BackupResult::Failed;
+    const auto scratch = FreeName(files, dated, kScratchSuffix);
+    if (!scratch) return BackupResult::Failed;
+    if (!WriteCopies(files, *scratch, *copies) || !files.renameFolder(*scratch, dated)) {
+        RemoveScratch(files, *scratch);
         return BackupResult::Failed;
     }
     RemoveOldBackups(files, backups, name);

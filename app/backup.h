@@ -16,7 +16,7 @@ inline constexpr int kBackupsKept = 7;
 
 enum class BackupResult {
     Made,          // today's folder was written whole
-    AlreadyThere,  // today's folder (or something of its name) exists; nothing was written
+    AlreadyThere,  // today's folder exists; nothing was written
     Failed,        // a data file could not be read or the copy not written; no dated folder made
 };
 
@@ -27,7 +27,9 @@ std::string BackupFolderName(const platform::DateTime& day);
 bool IsBackupFolderName(const std::string& name);
 
 // Copies the data files of `dataPath` into the backup folder of `today` unless it exists, then
-// removes the dated folders older than the seven most recent. The data files are only read.
+// removes the dated folders older than the seven most recent. The data files are only read. A
+// file holding the day's name is kept beside it as "yyyy-mm-dd.aside"; a link holding it, or the
+// name of a scratch folder, is removed as itself or passed by, and never followed.
 BackupResult TakeDailyBackup(platform::FileSystem& files, const std::string& dataPath, const platform::DateTime& today);
 
 }  // namespace app

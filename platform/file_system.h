@@ -20,9 +20,18 @@ struct Status {
 
 enum class EntryKind {
     None,        // nothing of that name
-    File,        // an ordinary file
+    File,        // an ordinary file (a link to a file too: removing it removes the link)
     HiddenFile,  // a file marked hidden or system
     Folder,
+    // A junction, a symbolic link to a folder or another folder that is a reparse point: what
+    // lies behind it belongs elsewhere. Removing it as a folder removes the link, never its target.
+    LinkedFolder,
+};
+
+// One name directly inside a folder, and what it is.
+struct FolderEntry {
+    std::string name;
+    EntryKind kind = EntryKind::None;
 };
 
 class FileSystem {
@@ -47,10 +56,13 @@ public:
     virtual std::vector<std::string> listFiles(const std::string& folder) = 0;
     // Names (not paths) of the folders directly inside `folder`; a linked folder is not one of them.
     virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
+    // Everything directly inside `folder` with its kind, linked folders told apart from folders.
+    virtual std::vector<FolderEntry> listEntries(const std::string& folder) = 0;
 
     // Gives a folder, with everything in it, a name that nothing has yet, in one step.
     virtual Status renameFolder(const std::string& from, const std::string& to) = 0;
-    // Removes an empty folder.
+    // Removes an empty folder, or a linked folder itself (what it leads to stays as it is).
+    // Removing whole trees is RemoveTree's job (platform/file_removal.h), and only its.
     virtual Status removeFolder(const std::string& path) = 0;
 };
 

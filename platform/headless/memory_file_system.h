@@ -1,5 +1,6 @@
 // Files kept in memory, with faults that a test can inject: failing writes, flushes, renames,
-// a full disk, read-only folders, unreadable files.
+// a full disk, read-only folders, unreadable files; and links that lead elsewhere, followed the
+// way Windows follows them, so that a test sees whether code walks through one.
 #pragma once
 
 #include <map>
@@ -24,12 +25,17 @@ public:
     EntryKind entry(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::vector<std::string> listFolders(const std::string& folder) override;
+    std::vector<FolderEntry> listEntries(const std::string& folder) override;
     Status renameFolder(const std::string& from, const std::string& to) override;
     Status removeFolder(const std::string& path) override;
 
     // Set-up and inspection.
     void putFile(const std::string& path, const std::string& bytes, bool hidden = false);
     void putFolder(const std::string& path);
+    // A symbolic link at `path` to `target` (a folder or a file, there or not). Paths through it
+    // reach the target; removing it as a folder (or a file link as a file) removes the link.
+    void putLink(const std::string& path, const std::string& target);
+    bool hasLink(const std::string& path) const { return links_.count(path) != 0; }
     std::optional<std::string> file(const std::string& path) const;
     bool hasFolder(const std::string& path) const { return folders_.count(path) != 0; }
     // Every file path, sorted.
@@ -58,12 +64,16 @@ private:
         bool hidden = false;
     };
     bool takeFault(Op op);
+    // `path` with every link along it replaced by its target; the last name too when `followLast`.
+    std::string resolve(const std::string& path, bool followLast = true, int depth = 0) const;
+    EntryKind linkKind(const std::string& link) const;
     bool readOnly(const std::string& path) const;
     bool holdsAnything(const std::string& folder) const;
     std::size_t usedBytes() const;
 
     std::map<std::string, Entry> files_;
     std::set<std::string> folders_;
+    std::map<std::string, std::string> links_;  // link path -> target path
     std::map<Op, int> faults_;
     std::set<std::string> readOnlyFolders_;
     std::set<std::string> unreadable_;

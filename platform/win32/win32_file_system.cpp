@@ -17,6 +17,16 @@ Status LastError() {
 // Big files are read and written in pieces that a DWORD count can hold.
 constexpr std::size_t kChunk = 1u << 30;
 
+// A folder that is a reparse point (junction, symbolic link) leads elsewhere. A file that is one
+// (a link, a cloud placeholder) is still removed as itself, so it stays a file.
+EntryKind KindOf(DWORD attributes) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? EntryKind::LinkedFolder : EntryKind::Folder;
+    }
+    if (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return EntryKind::HiddenFile;
+    return EntryKind::File;
+}
+
 }  // namespace
 
 std::string SystemErrorText(unsigned long code) {
@@ -96,41 +106,51 @@ EntryKind Win32FileSystem::entry(const std::string& path) {
     WIN32_FIND_DATAA found{};
     UniqueFindHandle search = AdoptFindHandle(FindFirstFileA(path.c_str(), &found));
     if (!search) return EntryKind::None;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return EntryKind::Folder;
-    if (found.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return EntryKind::HiddenFile;
-    return EntryKind::File;
+    return KindOf(found.dwFileAttributes);
 }
 
 namespace {
 
-// Names directly inside `folder` that are folders (`folders`) or files (not `folders`).
-std::vector<std::string> ListEntries(const std::string& folder, bool folders) {
-    std::vector<std::string> names;
+// Everything directly inside `folder`.
+std::vector<FolderEntry> ListEntries(const std::string& folder) {
+    std::vector<FolderEntry> entries;
     std::string pattern = folder;
     if (!pattern.empty() && pattern.back() != '\\') pattern += '\\';
     pattern += '*';
     WIN32_FIND_DATAA found{};
     UniqueFindHandle search = AdoptFindHandle(FindFirstFileA(pattern.c_str(), &found));
-    if (!search) return names;
+    if (!search) return entries;
     do {
         const std::string name = found.cFileName;
         if (name == "." || name == "..") continue;
-        // A linked folder (junction, symbolic link) is not listed: what lies behind it belongs
-        // elsewhere, and a caller that empties the folders it lists must never reach it.
-        if (folders && (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) continue;
-        if (((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders) names.push_back(name);
+        entries.push_back({name, KindOf(found.dwFileAttributes)});
     } while (FindNextFileA(search.get(), &found));
+    return entries;
+}
+
+std::vector<std::string> NamesOf(const std::vector<FolderEntry>& entries, bool (*wanted)(EntryKind)) {
+    std::vector<std::string> names;
+    for (const auto& entry : entries) {
+        if (wanted(entry.kind)) names.push_back(entry.name);
+    }
     return names;
 }
 
 }  // namespace
 
 std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder) {
-    return ListEntries(folder, false);
+    return NamesOf(ListEntries(folder),
+                   [](EntryKind kind) { return kind == EntryKind::File || kind == EntryKind::HiddenFile; });
 }
 
+// A linked folder is not listed: a caller that empties the folders it lists must never reach
+// what lies behind it.
 std::vector<std::string> Win32FileSystem::listFolders(const std::string& folder) {
-    return ListEntries(folder, true);
+    return NamesOf(ListEntries(folder), [](EntryKind kind) { return kind == EntryKind::Folder; });
+}
+
+std::vector<FolderEntry> Win32FileSystem::listEntries(const std::string& folder) {
+    return ListEntries(folder);
 }
 
 Status Win32FileSystem::renameFolder(const std::string& from, const std::string& to) {
@@ -139,7 +159,30 @@ Status Win32FileSystem::renameFolder(const std::string& from, const std::string&
     return Status::success();
 }
 
+namespace {
+
+// Removes the link at `path` through a handle to the link itself. Some systems (Wine among them)
+// open what a link leads to even when asked for the link, and removing through such a handle, or
+// by the path, would remove the target: then the link is left where it is.
+Status RemoveLinkItself(const std::string& path) {
+    UniqueHandle link = AdoptFileHandle(
+        CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!link) return LastError();
+    BY_HANDLE_FILE_INFORMATION opened{};
+    if (!GetFileInformationByHandle(link.get(), &opened)) return LastError();
+    if ((opened.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        return Status::failure("The link could not be opened as itself, so it was left where it is.");
+    }
+    FILE_DISPOSITION_INFO dispose{TRUE};
+    if (!SetFileInformationByHandle(link.get(), FileDispositionInfo, &dispose, sizeof dispose)) return LastError();
+    return Status::success();  // gone as the handle closes
+}
+
+}  // namespace
+
 Status Win32FileSystem::removeFolder(const std::string& path) {
+    if (entry(path) == EntryKind::LinkedFolder) return RemoveLinkItself(path);
     if (!RemoveDirectoryA(path.c_str())) return LastError();
     return Status::success();
 }

@@ -15,6 +15,7 @@ public:
     EntryKind entry(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::vector<std::string> listFolders(const std::string& folder) override;
+    std::vector<FolderEntry> listEntries(const std::string& folder) override;
     Status renameFolder(const std::string& from, const std::string& to) override;
     Status removeFolder(const std::string& path) override;
 };

@@ -268,4 +268,104 @@ TEST_F(BackupFault, TheDayAfterAFailureTheBackupIsMade) {
     EXPECT_TRUE(files_.hasFolder(std::string(kData) + "\\Backup\\2026-12-08"));
 }
 
+// Links and files where the backup wants its own folders, as a sync client or another program can
+// leave them: what a link leads to survives whole, the day's copy is made, the clean-up still runs.
+class BackupInTheWay : public BackupFault {
+protected:
+    static constexpr const char* kElsewhere = "C:\\Users\\Me\\Photos";
+    const std::string backups_ = std::string(kData) + "\\Backup";
+
+    BackupInTheWay() { Reset(); }
+    void Reset() {
+        files_ = MemoryFileSystem();
+        for (const auto& [name, bytes] : DataFiles()) files_.putFile(kData + name, bytes);
+        files_.putFile(std::string(kElsewhere) + "\\a.jpg", "a");
+        files_.putFile(std::string(kElsewhere) + "\\Trip\\b.jpg", "b");
+        files_.putFolder(backups_);
+    }
+    Tree Elsewhere() const {
+        Tree tree;
+        for (const auto& path : files_.paths()) {
+            if (path.starts_with(kElsewhere)) tree[path] = *files_.file(path);
+        }
+        return tree;
+    }
+    // The day's folder holds the notes database as it is.
+    bool NotesCopied(const std::string& day) const {
+        return files_.file(backups_ + "\\" + day + "\\Notes") == DataFiles()["\\Notes"];
+    }
+};
+
+TEST_F(BackupInTheWay, ALinkNamedLikeAScratchOrDayFolderIsNeverFollowed) {
+    const struct {
+        const char* where;
+        const char* link;
+        bool systemKeepsIt;  // as Wine does: a link it cannot remove without reaching its target
+        bool linkStays;
+    } cases[] = {
+        {"today's scratch folder", "2026-12-07.tmp", false, false},
+        {"today's scratch folder, kept by the system", "2026-12-07.tmp", true, true},
+        {"another day's scratch folder", "2026-11-30.tmp", false, false},
+        {"today's folder", "2026-12-07", false, false},
+        {"an old day's folder, which is no copy of the program's", "2026-11-01", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        Reset();
+        files_.putLink(backups_ + "\\" + c.link, kElsewhere);
+        const Tree before = Elsewhere();
+        if (c.systemKeepsIt) files_.failNext(MemoryFileSystem::Op::RemoveFolder);
+
+        EXPECT_EQ(TakeDailyBackup(files_, kData, kMonday), BackupResult::Made);
+        EXPECT_EQ(Elsewhere(), before);
+        EXPECT_TRUE(NotesCopied("2026-12-07"));
+        EXPECT_EQ(files_.hasLink(backups_ + "\\" + c.link), c.linkStays);
+        for (const auto& name : files_.listFolders(backups_)) EXPECT_FALSE(name.ends_with(".tmp")) << name;
+    }
+}
+
+TEST_F(BackupInTheWay, LinksInsideAnOldCopyGoAsThemselvesWhenTheCopyIsRotatedOut) {
+    for (int day = 1; day <= 7; ++day) ASSERT_EQ(TakeDailyBackup(files_, kData, {2026, 12, day}), BackupResult::Made);
+    files_.putLink(backups_ + "\\2026-12-01\\Diary\\Photos", kElsewhere);
+    files_.putLink(backups_ + "\\2026-12-01\\Names", std::string(kElsewhere) + "\\a.jpg");
+    const Tree before = Elsewhere();
+    ASSERT_EQ(TakeDailyBackup(files_, kData, {2026, 12, 8}), BackupResult::Made);
+    EXPECT_EQ(Elsewhere(), before);
+    EXPECT_EQ(files_.entry(backups_ + "\\2026-12-01"), platform::EntryKind::None);
+    EXPECT_EQ(files_.entry(backups_ + "\\2026-12-01.tmp"), platform::EntryKind::None);
+    EXPECT_EQ(files_.listFolders(backups_).size(), 7u);
+}
+
+TEST_F(BackupInTheWay, ABackupFolderThatIsALinkKeepsTheOtherFilesOfItsTarget) {
+    files_ = MemoryFileSystem();
+    Reset();
+    ASSERT_TRUE(files_.removeFolder(backups_));
+    files_.putLink(backups_, kElsewhere);
+    const Tree before = Elsewhere();
+    for (int day = 1; day <= 8; ++day) ASSERT_EQ(TakeDailyBackup(files_, kData, {2026, 12, day}), BackupResult::Made);
+    Tree after = Elsewhere();
+    std::erase_if(after,
+                  [](const auto& entry) { return entry.first.starts_with(std::string(kElsewhere) + "\\2026-12-"); });
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(files_.entry(std::string(kElsewhere) + "\\2026-12-01"), platform::EntryKind::None);
+    EXPECT_EQ(files_.listFolders(kElsewhere).size(), 8u);  // seven copies and the user's own folder
+    EXPECT_TRUE(NotesCopied("2026-12-08"));
+}
+
+TEST_F(BackupInTheWay, AFileWithADaysNameIsKeptAsideAndTheCopyIsMade) {
+    const struct {
+        const char* name;
+        const char* keptAs;
+    } cases[] = {{"2026-12-07", "2026-12-07.aside"}, {"2026-12-07.tmp", "2026-12-07.tmp"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        files_.putFile(backups_ + "\\" + c.name, "mine");
+        EXPECT_EQ(TakeDailyBackup(files_, kData, kMonday), BackupResult::Made);
+        EXPECT_EQ(TakeDailyBackup(files_, kData, kMonday), BackupResult::AlreadyThere);
+        EXPECT_TRUE(NotesCopied("2026-12-07"));
+        EXPECT_EQ(files_.file(backups_ + "\\" + c.keptAs), "mine");
+    }
+}
+
 }  // namespace

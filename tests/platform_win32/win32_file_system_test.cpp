@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_removal.h"
+
 namespace {
 
 using platform::EntryKind;
@@ -32,6 +34,16 @@ protected:
         RemoveDirectoryA(folder_.c_str());
     }
     std::string path(const std::string& name) const { return folder_ + "\\" + name; }
+    // A linked folder Sub\Link leading to Sub\Target, which holds a file. False where the system
+    // makes no links (Wine reports success and makes nothing).
+    bool MakeLinkedFolder() {
+        files_.createFolder(path("Sub"));
+        files_.createFolder(path("Sub\\Target"));
+        files_.writeNewFile(path("Sub\\Target\\Notes"), "elsewhere");
+        CreateSymbolicLinkA(path("Sub\\Link").c_str(), path("Sub\\Target").c_str(),
+                            SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+        return files_.entry(path("Sub\\Link")) == EntryKind::LinkedFolder;
+    }
     void putFile(const std::string& name, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
         ASSERT_TRUE(files_.writeNewFile(path(name), bytes));
         SetFileAttributesA(path(name).c_str(), attributes);
@@ -163,15 +175,25 @@ TEST_F(Win32FileSystemTest, FolderFailuresCarryTheSystemsErrorCode) {
 }
 
 TEST_F(Win32FileSystemTest, ListingFoldersLeavesOutLinkedFolders) {
-    ASSERT_TRUE(files_.createFolder(path("Sub")));
-    ASSERT_TRUE(files_.createFolder(path("Sub\\Target")));
-    putFile("Sub\\Target\\Notes", "elsewhere");
-    if (!CreateSymbolicLinkA(path("Sub\\Link").c_str(), path("Sub\\Target").c_str(),
-                             SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
-        GTEST_SKIP() << "no linked folders here: " << platform::win32::SystemErrorText(GetLastError());
-    }
+    if (!MakeLinkedFolder()) GTEST_SKIP() << "no linked folders here";
     EXPECT_EQ(files_.listFolders(path("Sub")), std::vector<std::string>{"Target"});
+    const auto entries = files_.listEntries(path("Sub"));
+    EXPECT_EQ(entries.size(), 2u);
+    for (const auto& entry : entries) {
+        EXPECT_EQ(entry.kind, entry.name == "Link" ? EntryKind::LinkedFolder : EntryKind::Folder) << entry.name;
+    }
     RemoveDirectoryA(path("Sub\\Link").c_str());
+    DeleteFileA(path("Sub\\Target\\Notes").c_str());
+    RemoveDirectoryA(path("Sub\\Target").c_str());
+}
+
+TEST_F(Win32FileSystemTest, RemovingATreeRemovesALinkInItButNotWhatItLeadsTo) {
+    if (!MakeLinkedFolder()) GTEST_SKIP() << "no linked folders here";
+    ASSERT_TRUE(files_.createFolder(path("Tree")));
+    ASSERT_TRUE(MoveFileExA(path("Sub\\Link").c_str(), path("Tree\\Link").c_str(), 0));
+    EXPECT_TRUE(platform::RemoveTree(files_, path("Tree")).empty());
+    EXPECT_EQ(files_.entry(path("Tree")), EntryKind::None);
+    EXPECT_EQ(files_.readFile(path("Sub\\Target\\Notes")), "elsewhere");
     DeleteFileA(path("Sub\\Target\\Notes").c_str());
     RemoveDirectoryA(path("Sub\\Target").c_str());
 }

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdlib>
 
+#include "platform/file_removal.h"
 #include "platform/headless/memory_file_system.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -43,7 +44,8 @@ public:
                  std::to_string(counter++);
         files_.createFolder(folder);
     }
-    ~Win32Workspace() override { RemoveTree(folder); }
+    // What a test leaves, links included, goes the way the program removes things.
+    ~Win32Workspace() override { static_cast<void>(platform::RemoveTree(files_, folder)); }
     platform::FileSystem& files() override { return files_; }
     void putHiddenFile(const std::string& path, const std::string& bytes) override {
         files_.writeNewFile(path, bytes);
@@ -51,26 +53,6 @@ public:
     }
 
 private:
-    static void RemoveTree(const std::string& path) {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
-                const std::string child = path + "\\" + name;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(child);
-                } else {
-                    SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(child.c_str());
-                }
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(path.c_str());
-    }
-
     platform::win32::Win32FileSystem files_;
 };
 #endif

@@ -52,6 +52,9 @@ public:
     platform::EntryKind entry(const std::string& path) override { return inner_.entry(path); }
     std::vector<std::string> listFiles(const std::string& folder) override { return inner_.listFiles(folder); }
     std::vector<std::string> listFolders(const std::string& folder) override { return inner_.listFolders(folder); }
+    std::vector<platform::FolderEntry> listEntries(const std::string& folder) override {
+        return inner_.listEntries(folder);
+    }
     platform::Status renameFolder(const std::string& from, const std::string& to) override {
         return inner_.renameFolder(from, to);
     }
