@@ -3,6 +3,7 @@
 #include "alarm/alarm_artwork.h"
 #include "alarm/alarm_settings.h"
 #include "app/artwork_main_window.h"
+#include "app/data_file_names.h"
 #include "app/main_window.h"
 #include "app/window_look.h"
 
@@ -197,11 +198,11 @@ void AlarmDialog::ShowSound() {
 }
 
 void AlarmDialog::OK() {
-    if (const auto status = SaveAlarms(module_); !status) {
+    if (const auto status = SaveAlarms(module_.platform.files(), module_); !status) {
         // The edits stay in the dialog and in memory; hiding or ending the program tries again.
         module_.platform.showMessage(app::kProductName,
                                      "The alarms could not be saved:\r\n\r\n" +
-                                         Listed(module_.Path(kAlarmFile), status.error) +
+                                         Listed(module_.Path(app::kAlarmFile), status.error) +
                                          "\r\n\r\nYour changes are kept; press OK to try again.",
                                      platform::MessageIcon::Stop);
         return;
@@ -210,7 +211,8 @@ void AlarmDialog::OK() {
 }
 
 void AlarmDialog::Exit() {
-    LoadAlarms(module_);
+    LoadAlarms(module_.platform.files(), module_);
+    ShowSound();
     form_->hide();
 }
 

@@ -9,8 +9,6 @@
 
 namespace alarms {
 
-inline constexpr const char* kAlarmFile = "\\Alarm";
-
 inline constexpr int kMonthDays = 31;
 inline constexpr int kWeekdays = 7;
 inline constexpr int kAlarmLines = 1 + kMonthDays + kWeekdays;

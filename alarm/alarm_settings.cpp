@@ -1,26 +1,23 @@
 #include "alarm/alarm_settings.h"
 
-#include "alarm/alarm_dialog.h"
 #include "alarm/alarm_file.h"
 #include "app/datafiles.h"
 
 namespace alarms {
 
-void LoadAlarms(app::Module& module) {
-    auto& files = module.platform.files();
-    const std::string path = module.Path(kAlarmFile);
+void LoadAlarms(platform::FileSystem& files, app::SharedValues& values) {
+    const std::string path = values.Path(app::kAlarmFile);
     // The file is made here on a first run; the existence test counts a hidden file as missing,
     // but a hidden file holds the user's alarms all the same.
-    if (!app::FilePresent(files, path) && !app::AnythingAt(files, path)) SaveAlarms(module);
+    if (!app::FilePresent(files, path) && !app::AnythingAt(files, path)) SaveAlarms(files, values);
     if (const auto lines = app::ReadLines(files, path)) {
-        ApplyAlarmLines(*lines, module.AlarmSound, module.DayAlarms, module.WeekdayAlarms);
+        ApplyAlarmLines(*lines, values.AlarmSound, values.DayAlarms, values.WeekdayAlarms);
     }
-    if (module.AlarmDialog) module.AlarmDialog->ShowSound();
 }
 
-platform::Status SaveAlarms(app::Module& module) {
-    return app::WriteLines(module.platform.files(), module.Path(kAlarmFile),
-                           AlarmLines(module.AlarmSound, module.DayAlarms, module.WeekdayAlarms));
+platform::Status SaveAlarms(platform::FileSystem& files, const app::SharedValues& values) {
+    return app::WriteLines(files, values.Path(app::kAlarmFile),
+                           AlarmLines(values.AlarmSound, values.DayAlarms, values.WeekdayAlarms));
 }
 
 }  // namespace alarms

@@ -111,7 +111,7 @@ void MessageWindow::Activate() {
 
 void MessageWindow::Acknowledge() {
     module_.ResumeMode = DismissalDate(module_.platform.now());
-    if (const auto status = app::SaveSettings(module_); !status) {
+    if (const auto status = app::SaveSettings(module_.platform.files(), module_); !status) {
         module_.platform.showMessage(app::kProductName,
                                      "The settings file " + module_.Path(app::kSettingsFile) +
                                          " could not be written:\r\n" + status.error +

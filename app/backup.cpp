@@ -7,9 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "alarm/alarm_file.h"
 #include "app/datafiles.h"
-#include "app/settings.h"
 #include "platform/file_removal.h"
 
 namespace app {
@@ -69,7 +67,7 @@ std::optional<std::string> FreeName(FileSystem& files, const std::string& stem, 
 
 // The data files that are there, read whole; nullopt when one of them cannot be read.
 std::optional<std::vector<DataFile>> ReadDataFiles(FileSystem& files, const std::string& dataPath) {
-    std::vector<std::string> names{kSettingsFile, kNotesFile, kNamesFile, kReminderFile, alarms::kAlarmFile};
+    std::vector<std::string> names{kSettingsFile, kNotesFile, kNamesFile, kReminderFile, kAlarmFile};
     std::vector<std::string> years = files.listFiles(dataPath + kDiaryFolder);
     std::sort(years.begin(), years.end());
     for (const auto& year : years) {

@@ -11,7 +11,6 @@
 
 namespace app {
 
-inline constexpr const char* kBackupFolder = "\\Backup";
 inline constexpr int kBackupsKept = 7;
 
 enum class BackupResult {

@@ -7,18 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "app/data_file_names.h"
 #include "platform/file_system.h"
 
 namespace app {
 
 using platform::FileSystem;
 using platform::Status;
-
-// Files of the data folder, appended to its path.
-inline constexpr const char* kNotesFile = "\\Notes";
-inline constexpr const char* kNamesFile = "\\Names";
-inline constexpr const char* kReminderFile = "\\Reminder";
-inline constexpr const char* kDiaryFolder = "\\Diary";
 
 // Record layout of the notes database.
 inline constexpr int kRecordLength = 4002;

@@ -59,7 +59,7 @@ void FrmDiar::ConnectShell() {
 }
 
 void FrmDiar::DiarStart() {
-    LoadDayTables(module_);
+    LoadDayTables(module_.platform.files(), module_);
     auto& locale = module_.platform.locale();
     for (int m = 1; m <= 12; ++m) {
         const std::string name = locale.monthName(m);

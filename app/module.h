@@ -1,14 +1,11 @@
-// The values that the whole program shares for its whole run: the data folder, the day tables,
-// the settings, the alarm tables and the hand-over values of the note windows. One Module exists
-// per run; every window reads and writes it directly.
+// The program's run: the values it shares (SharedValues) and the windows that read and write
+// them. One Module exists per run; every window reads and writes it directly.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
+#include "app/shared_values.h"
 #include "platform/platform.h"
 
 namespace notes {
@@ -23,88 +20,16 @@ class MessageWindow;
 
 namespace app {
 
-// Title of the program's message boxes.
-inline constexpr const char* kProductName = "Orvane Notes";
-
 class FrmDiar;
 class TrayIcon;
 
-// 13 x 32 strings addressed by (month, day); month 0 and day 0 are never used.
-class DayTable {
-public:
-    std::string& operator()(int month, int day) { return cells_.at(static_cast<std::size_t>(month * 32 + day)); }
-    const std::string& operator()(int month, int day) const {
-        return cells_.at(static_cast<std::size_t>(month * 32 + day));
-    }
-    void Clear() {
-        for (auto& cell : cells_) cell.clear();
-    }
-
-private:
-    std::array<std::string, 13 * 32> cells_{};
-};
-
-struct Module {
+struct Module : SharedValues {
     explicit Module(platform::Platform& p);
     ~Module();
     Module(const Module&) = delete;
     Module& operator=(const Module&) = delete;
 
     platform::Platform& platform;
-
-    // Data folder: the program's folder followed by "NotesDat", without a trailing "\".
-    std::string DataPath;
-
-    // Month lengths, index 1..12; February is set for the year shown.
-    std::array<std::uint8_t, 13> DaysInMonth{0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    std::uint8_t NotLeapYear = 0;
-
-    // Translucency of the notes. `Translucent` is the value of the main window's check box
-    // ChkTranslut ("Translucent"; 0 off, 1 on, 2 greyed): the box shows it and the user changes it
-    // there; the settings file keeps it as its last line.
-    int Translucent = 0;
-    std::uint8_t TranslucentAlpha = 180;
-    bool TranslucentCleared = false;
-
-    // Dragging of the main window and the notes (pixels).
-    bool DragActive = false;
-    int DragStartX = 0;
-    int DragStartY = 0;
-
-    // Settings, as stored in the settings file.
-    std::string ResumeMode;
-    std::string NoteFontName;
-    std::string NoteFontSize;
-    std::string NoteFontBold;
-    std::string NoteForeColor;
-    std::string NoteBackColor;
-    std::string NoteAlignment;
-
-    // Day tables.
-    DayTable Diary;
-    DayTable Reminders;
-    DayTable Names;
-    int CurYear = 2000;
-    int ShownMonth = 1;
-    bool DiaryDirty = false;
-    bool RemindersDirty = false;
-
-    // Alarms and messages.
-    std::array<std::string, 32> DayAlarms{};     // 1..31
-    std::array<std::string, 8> WeekdayAlarms{};  // 1..7
-    // The alarm sound switch as the alarm dialog's "Sound On" box shows it: 1 on, 0 off. The
-    // sound is on until the alarm file says otherwise.
-    int AlarmSound = 1;
-    std::string MsgText;
-    // The tray icon's tip: its visible text ends at the NUL (empty until today's entry is set).
-    std::string TrayTip = std::string(1, '\0');
-
-    // The date ("yyyy-mm-dd") whose daily backup this run has taken or tried.
-    std::string BackupDay;
-
-    // Hand-over to a note window while it opens.
-    std::string NoteRecord;
-    int NoteRecNo = 0;
 
     // Windows. The main window lives for the whole run.
     std::unique_ptr<FrmDiar> Diar;
@@ -119,8 +44,6 @@ struct Module {
     std::unique_ptr<alarms::MessageWindow> Message;
     // The alarm dialog FrmAlarm, loaded hidden from the alarm settings' load on.
     std::unique_ptr<alarms::AlarmDialog> AlarmDialog;
-
-    std::string Path(const std::string& name) const { return DataPath + name; }
 };
 
 }  // namespace app

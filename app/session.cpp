@@ -11,9 +11,9 @@
 namespace app {
 
 std::vector<std::string> SaveBeforeEnd(Module& module) {
-    std::vector<std::string> failures = SaveDiary(module);
-    if (auto status = alarms::SaveAlarms(module); !status)
-        failures.push_back(module.Path(alarms::kAlarmFile) + ": " + status.error);
+    std::vector<std::string> failures = SaveDiary(module.platform.files(), module);
+    if (auto status = alarms::SaveAlarms(module.platform.files(), module); !status)
+        failures.push_back(module.Path(kAlarmFile) + ": " + status.error);
     // Notes typed into in the last seconds have not saved themselves yet.
     for (const auto& note : module.Notes) {
         if (!note->SavePending()) continue;
@@ -21,7 +21,7 @@ std::vector<std::string> SaveBeforeEnd(Module& module) {
             failures.push_back(module.Path(kNotesFile) + ": " + status.error);
         }
     }
-    if (auto status = SaveSettings(module); !status)
+    if (auto status = SaveSettings(module.platform.files(), module); !status)
         failures.push_back(module.Path(kSettingsFile) + ": " + status.error);
     return failures;
 }

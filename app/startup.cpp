@@ -72,9 +72,9 @@ bool InitData(Module& module) {
 
     if (!FilePresent(files, module.Path(kSettingsFile))) {
         SetDefaultSettings(module);
-        if (!AnythingAt(files, module.Path(kSettingsFile))) SaveSettings(module);
+        if (!AnythingAt(files, module.Path(kSettingsFile))) SaveSettings(files, module);
     }
-    LoadSettings(module);
+    LoadSettings(files, module);
     if (module.Diar) module.Diar->ChkTranslut->setValue(module.Translucent);
 
     CreateIfMissing(module, kNotesFile, RecordFile::EmptyDatabase(kNoteRecordCount));
@@ -99,7 +99,7 @@ bool Main(Module& module) {
     // A first run's new data folder holds nothing to keep yet.
     if (InitData(module)) SkipTodaysBackup(module);
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
-    alarms::LoadAlarms(module);
+    alarms::LoadAlarms(platform.files(), module);
     module.DragActive = false;
 
     OpenNotesDatabase(module);

@@ -57,9 +57,10 @@ void BM_LoadYearDayTables(benchmark::State& state) {
     BenchProgram program({.notes = 0, .years = 1});
     program.Start();
     program.module->CurYear = 2026;
+    auto& files = program.module->platform.files();
     for (auto _ : state) {
-        app::LoadDayTables(*program.module);
-        app::LoadYear(*program.module);
+        app::LoadDayTables(files, *program.module);
+        app::LoadYear(files, *program.module);
     }
 }
 BENCHMARK(BM_LoadYearDayTables)->Unit(benchmark::kMicrosecond);
@@ -69,12 +70,13 @@ void BM_SaveDiary(benchmark::State& state) {
     BenchProgram program({.notes = 0, .years = 1});
     program.Start();
     program.module->CurYear = 2026;
-    app::LoadDayTables(*program.module);
-    app::LoadYear(*program.module);
+    auto& files = program.module->platform.files();
+    app::LoadDayTables(files, *program.module);
+    app::LoadYear(files, *program.module);
     for (auto _ : state) {
         program.module->DiaryDirty = true;
         program.module->RemindersDirty = true;
-        const auto failures = app::SaveDiary(*program.module);
+        const auto failures = app::SaveDiary(files, *program.module);
         if (!failures.empty()) state.SkipWithError("SaveDiary failed");
     }
 }

@@ -70,76 +70,73 @@ std::string NameDayText(const std::string& names) {
     return names.size() > 1 ? names.substr(1) : std::string();
 }
 
-void LoadDayTables(Module& module) {
-    module.Diary.Clear();
-    module.Reminders.Clear();
-    module.Names.Clear();
-    auto& files = module.platform.files();
-    const auto names = ReadLines(files, module.Path(kNamesFile));
-    const auto reminders = ReadLines(files, module.Path(kReminderFile));
+void LoadDayTables(FileSystem& files, SharedValues& values) {
+    values.Diary.Clear();
+    values.Reminders.Clear();
+    values.Names.Clear();
+    const auto names = ReadLines(files, values.Path(kNamesFile));
+    const auto reminders = ReadLines(files, values.Path(kReminderFile));
     std::size_t line = 0;
     for (int m = 1; m <= 12; ++m) {
         for (int d = 1; d <= kRecurringDaysInMonth[m]; ++d, ++line) {
-            if (names && line < names->size()) module.Names(m, d) = (*names)[line];
-            if (reminders && line < reminders->size()) module.Reminders(m, d) = (*reminders)[line];
+            if (names && line < names->size()) values.Names(m, d) = (*names)[line];
+            if (reminders && line < reminders->size()) values.Reminders(m, d) = (*reminders)[line];
         }
     }
 }
 
-void CheckLeapYear(Module& module) {
-    const int year = module.CurYear;
-    module.NotLeapYear = 1;
-    if (year % 4 == 0) module.NotLeapYear = 0;
-    if (year % 100 == 0) module.NotLeapYear = 1;
-    if (year % 400 == 0) module.NotLeapYear = 0;
+void CheckLeapYear(SharedValues& values) {
+    const int year = values.CurYear;
+    values.NotLeapYear = 1;
+    if (year % 4 == 0) values.NotLeapYear = 0;
+    if (year % 100 == 0) values.NotLeapYear = 1;
+    if (year % 400 == 0) values.NotLeapYear = 0;
 }
 
-void LoadYear(Module& module) {
+void LoadYear(FileSystem& files, SharedValues& values) {
     for (int m = 1; m <= 12; ++m) {
-        for (int d = 1; d <= kYearFileDaysPerMonth; ++d) module.Diary(m, d) = kEmptyDiaryCell;
+        for (int d = 1; d <= kYearFileDaysPerMonth; ++d) values.Diary(m, d) = kEmptyDiaryCell;
     }
-    CheckLeapYear(module);
-    auto& files = module.platform.files();
-    const std::string path = module.Path(YearFile(module.CurYear));
+    CheckLeapYear(values);
+    const std::string path = values.Path(YearFile(values.CurYear));
     if (FilePresent(files, path)) {
         if (const auto lines = ReadLines(files, path)) {
             std::size_t line = 0;
             for (int m = 1; m <= 12; ++m) {
                 for (int d = 1; d <= kYearFileDaysPerMonth && line < lines->size(); ++d, ++line) {
-                    module.Diary(m, d) = WholeCell((*lines)[line]);
+                    values.Diary(m, d) = WholeCell((*lines)[line]);
                 }
             }
         }
     }
-    module.DaysInMonth[2] = static_cast<std::uint8_t>(29 - module.NotLeapYear);
+    values.DaysInMonth[2] = static_cast<std::uint8_t>(29 - values.NotLeapYear);
 }
 
-std::vector<std::string> SaveDiary(Module& module) {
+std::vector<std::string> SaveDiary(FileSystem& files, SharedValues& values) {
     std::vector<std::string> failures;
-    auto& files = module.platform.files();
-    if (module.DiaryDirty) {
+    if (values.DiaryDirty) {
         std::vector<std::string> lines;
         lines.reserve(12 * kYearFileDaysPerMonth);
         for (int m = 1; m <= 12; ++m) {
-            for (int d = 1; d <= kYearFileDaysPerMonth; ++d) lines.push_back(module.Diary(m, d));
+            for (int d = 1; d <= kYearFileDaysPerMonth; ++d) lines.push_back(values.Diary(m, d));
         }
         // The folder is made at start-up; one removed while the program runs is made again.
-        if (!AnythingAt(files, module.Path(kDiaryFolder))) files.createFolder(module.Path(kDiaryFolder));
-        const std::string path = module.Path(YearFile(module.CurYear));
+        if (!AnythingAt(files, values.Path(kDiaryFolder))) files.createFolder(values.Path(kDiaryFolder));
+        const std::string path = values.Path(YearFile(values.CurYear));
         if (const auto status = WriteLines(files, path, lines)) {
-            module.DiaryDirty = false;
+            values.DiaryDirty = false;
         } else {
             failures.push_back(Failure(path, status));
         }
     }
-    if (module.RemindersDirty) {
+    if (values.RemindersDirty) {
         std::vector<std::string> lines;
         for (int m = 1; m <= 12; ++m) {
-            for (int d = 1; d <= kRecurringDaysInMonth[m]; ++d) lines.push_back(module.Reminders(m, d));
+            for (int d = 1; d <= kRecurringDaysInMonth[m]; ++d) lines.push_back(values.Reminders(m, d));
         }
-        const std::string path = module.Path(kReminderFile);
+        const std::string path = values.Path(kReminderFile);
         if (const auto status = WriteLines(files, path, lines)) {
-            module.RemindersDirty = false;
+            values.RemindersDirty = false;
         } else {
             failures.push_back(Failure(path, status));
         }

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/module.h"
+#include "app/shared_values.h"
+#include "platform/file_system.h"
 #include "platform/types.h"
 
 namespace app {
@@ -33,18 +34,18 @@ std::string NameDayText(const std::string& names);
 
 // Clears all three tables and reads "\Names" and "\Reminder" (366 lines each, February with 29
 // days). What cannot be read stays empty.
-void LoadDayTables(Module& module);
+void LoadDayTables(platform::FileSystem& files, SharedValues& values);
 
 // NotLeapYear from CurYear.
-void CheckLeapYear(Module& module);
+void CheckLeapYear(SharedValues& values);
 
 // Reads the year file of CurYear into Diary (a missing file gives an empty year) and sets the
 // length of February for that year.
-void LoadYear(Module& module);
+void LoadYear(platform::FileSystem& files, SharedValues& values);
 
 // Writes the year file when Diary changed and "\Reminder" when Reminders changed. A flag is
 // cleared only once its file has been written whole; one line per file that could not be
 // written ("path: reason") is returned, and its changes stay in memory for the next try.
-std::vector<std::string> SaveDiary(Module& module);
+std::vector<std::string> SaveDiary(platform::FileSystem& files, SharedValues& values);
 
 }  // namespace app

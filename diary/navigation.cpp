@@ -1,12 +1,11 @@
 // Moving the calendar: month and year steps, a month picked in the year view, and back to today.
 // Every move first parks the focus so that a line being typed reaches the month it belongs to;
 // a move to another year first saves the shown one and stays there when it cannot.
-#include "diary/navigation.h"
-
 #include "app/artwork_main_window.h"
 #include "app/main_window.h"
 #include "diary/calendar.h"
 #include "diary/day_tables.h"
+#include "diary/year_range.h"
 
 namespace app {
 
@@ -23,16 +22,6 @@ std::function<void(const MouseEvent&)> OnLeftRelease(std::function<void()> actio
 }
 
 }  // namespace
-
-int YearEditorValue(const std::string& text) {
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') break;
-        // Past the last year the exact number no longer matters.
-        if (value <= kLastYear) value = value * 10 + (c - '0');
-    }
-    return value;
-}
 
 void FrmDiar::BuildNavigation() {
     DiBack = &form_->add(ControlKind::Image, "DiBack", layout_.Place({454, 21, 15, 27}));
@@ -83,7 +72,7 @@ void FrmDiar::PickMonth(int month) {
 }
 
 std::vector<std::string> FrmDiar::ReloadYear(int year, int month) {
-    auto failures = SaveDiary(module_);
+    auto failures = SaveDiary(module_.platform.files(), module_);
     // Reloading would drop the lines that could not be written: stay in their year.
     if (module_.DiaryDirty) return failures;
     module_.CurYear = year;

@@ -1,7 +1,7 @@
 // The year editor RokEdit: a click on the year title opens it over the title; Enter, or any
 // other loss of the focus, shows January of the typed year; Esc closes it and keeps the year.
 #include "app/main_window.h"
-#include "diary/navigation.h"
+#include "diary/year_range.h"
 
 namespace app {
 

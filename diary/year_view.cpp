@@ -88,7 +88,7 @@ void FrmDiar::ShowYear() {
     const std::string year = std::to_string(module_.CurYear);
     RokTit->setCaption(year);
     RokTitSH->setCaption(year);
-    LoadYear(module_);
+    LoadYear(module_.platform.files(), module_);
     for (int m = 1; m <= 12; ++m) PaintMonthGrid(m);
     ShowMonth();
 }

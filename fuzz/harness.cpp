@@ -118,9 +118,9 @@ void CheckYearFile(const DataFiles& folder, const MemoryFileSystem& files, std::
 void CheckTextSettingsKept(const DataFiles& folder, const MemoryFileSystem& files, std::vector<std::string>& problems) {
     if (const auto settings = folder.find(app::kSettingsFile); settings != folder.end())
         Append(problems, LinesNotKept(files, app::kSettingsFile, LinesRead(settings->second, 8, ""), {7}));
-    if (const auto alarm = folder.find(alarms::kAlarmFile); alarm != folder.end())
+    if (const auto alarm = folder.find(app::kAlarmFile); alarm != folder.end())
         Append(problems,
-               LinesNotKept(files, alarms::kAlarmFile,
+               LinesNotKept(files, app::kAlarmFile,
                             LinesRead(alarm->second, static_cast<std::size_t>(alarms::kAlarmLines), ""), {0}));
 }
 
@@ -133,7 +133,7 @@ const std::vector<std::string>& TargetNames() {
 
 std::vector<std::string> AllTargetFiles() {
     return {app::kSettingsFile, app::kNotesFile,      app::kNamesFile,
-            app::kReminderFile, app::YearFile(kYear), alarms::kAlarmFile};
+            app::kReminderFile, app::YearFile(kYear), app::kAlarmFile};
 }
 
 std::vector<std::string> SplitAtSeparator(std::string_view input) {
@@ -243,7 +243,7 @@ std::vector<std::string> RunSession(const DataFiles& folder) {
 
     const MemoryFileSystem& files = platform->memoryFiles();
     for (const auto& name : ScratchFilesLeft(files)) problems.push_back("scratch file left: " + name);
-    std::set<std::string> written{app::kSettingsFile, alarms::kAlarmFile, app::YearFile(kYear)};
+    std::set<std::string> written{app::kSettingsFile, app::kAlarmFile, app::YearFile(kYear)};
     const auto notesFile = folder.find(app::kNotesFile);
     if (note) {
         written.insert(app::kNotesFile);

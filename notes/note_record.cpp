@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/settings.h"
+#include "app/number_text.h"
 
 namespace notes {
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/datafiles.h"
+#include "app/number_text.h"
 #include "app/settings.h"
 #include "notes/damaged_record.h"
 #include "notes/note_artwork.h"
@@ -281,7 +282,7 @@ void FrmNote::TakeFormatAsDefault() {
     module_.NoteForeColor = app::FormatColor(NoteText->foreColor());
     module_.NoteBackColor = app::FormatColor(NoteText->backColor());
     module_.NoteAlignment = std::to_string(static_cast<int>(NoteText->alignment()));
-    if (platform::Status status = app::SaveSettings(module_); !status) {
+    if (platform::Status status = app::SaveSettings(module_.platform.files(), module_); !status) {
         module_.platform.showMessage(app::kProductName,
                                      "The default note format could not be saved in " +
                                          module_.Path(app::kSettingsFile) + ".\r\n" + status.error,

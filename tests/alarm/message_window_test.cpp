@@ -95,7 +95,7 @@ TEST_F(MessageWindow, OkThatCannotWriteTheSettingsSaysSoAndKeepsTheMarkForTheNex
     EXPECT_FALSE(messageShown());
     platform.memoryFiles().setReadOnly(kDataPath, false);
     EXPECT_EQ(settingsLine1(), "NORESUME");
-    ASSERT_TRUE(app::SaveSettings(*module));
+    ASSERT_TRUE(app::SaveSettings(platform.memoryFiles(), *module));
     EXPECT_EQ(settingsLine1(), "07.12.2026");
 }
 

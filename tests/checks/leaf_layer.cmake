@@ -1,5 +1,6 @@
 # Checks the leaf layer that docs/ARCHITECTURE.md lists (the table of its section "The leaf
-# layer"): each listed header exists and includes only the C++ library and other listed headers.
+# layer"): each listed header exists, and it and the .cpp beside it (where there is one) include
+# only the C++ library and listed headers.
 #     cmake -DSOURCE_DIR=<repository> -P tests/checks/leaf_layer.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -23,19 +24,26 @@ foreach(leaf IN LISTS leaves)
     list(APPEND faults "${leaf} is listed but does not exist")
     continue()
   endif()
-  file(STRINGS ${SOURCE_DIR}/${leaf} includes REGEX "^[ \t]*#[ \t]*include")
-  foreach(include IN LISTS includes)
-    if(include MATCHES "\"([^\"]+)\"")
-      if(NOT CMAKE_MATCH_1 IN_LIST leaves)
-        list(APPEND faults "${leaf} includes ${CMAKE_MATCH_1}, which is not a leaf header")
+  string(REGEX REPLACE "\\.h$" ".cpp" source ${leaf})
+  set(files ${leaf})
+  if(EXISTS ${SOURCE_DIR}/${source})
+    list(APPEND files ${source})
+  endif()
+  foreach(checked IN LISTS files)
+    file(STRINGS ${SOURCE_DIR}/${checked} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(include IN LISTS includes)
+      if(include MATCHES "\"([^\"]+)\"")
+        if(NOT CMAKE_MATCH_1 IN_LIST leaves)
+          list(APPEND faults "${checked} includes ${CMAKE_MATCH_1}, which is not a leaf header")
+        endif()
+      elseif(include MATCHES "<([^>]+)>")
+        set(library_header ${CMAKE_MATCH_1})
+        # The C++ library's headers have plain names: <windows.h> or <gtest/gtest.h> are not among them.
+        if(library_header MATCHES "[./]")
+          list(APPEND faults "${checked} includes <${library_header}>, which is not of the C++ library")
+        endif()
       endif()
-    elseif(include MATCHES "<([^>]+)>")
-      set(library_header ${CMAKE_MATCH_1})
-      # The C++ library's headers have plain names: <windows.h> or <gtest/gtest.h> are not among them.
-      if(library_header MATCHES "[./]")
-        list(APPEND faults "${leaf} includes <${library_header}>, which is not of the C++ library")
-      endif()
-    endif()
+    endforeach()
   endforeach()
 endforeach()
 

@@ -37,16 +37,37 @@ protected:
     }
 };
 
-TEST_F(DayPanel, RowsLieFifteenPixelsApart) {
-    EXPECT_EQ(at(diar().MenuDni, 1).rect(), (platform::Rect{18, 52, 38, 16}));
-    EXPECT_EQ(at(diar().DenSv, 2).rect(), (platform::Rect{57, 67, 15, 15}));
-    EXPECT_EQ(at(diar().DenC, 31).rect(), (platform::Rect{18, 503, 16, 13}));
-    EXPECT_EQ(at(diar().DenN, 31).rect(), (platform::Rect{39, 503, 20, 13}));
-    EXPECT_EQ(at(diar().DenLine, 31).rect(), (platform::Rect{75, 503, 417, 13}));
-    EXPECT_EQ(at(diar().Riadok, 0).rect(), (platform::Rect{18, 52, 474, 0}));
-    EXPECT_EQ(at(diar().Riadok, 31).rect(), (platform::Rect{18, 517, 474, 0}));
+// Each day's row is the row above it moved down one row step, and every part of a row lies
+// between the row's two separators, inside the panel they span.
+TEST_F(DayPanel, RowsFollowEachOtherInsideTheirSeparators) {
+    using Row = std::array<platform::Control*, 32>;
+    const Row* rows[] = {&diar().MenuDni, &diar().DenSv, &diar().DenC, &diar().DenN, &diar().DenLine};
+    const int step = at(diar().Riadok, 1).rect().y - at(diar().Riadok, 0).rect().y;
+    EXPECT_GT(step, 0);
+    for (int day = 1; day <= 31; ++day) {
+        SCOPED_TRACE(day);
+        const platform::Rect above = at(diar().Riadok, day - 1).rect(), below = at(diar().Riadok, day).rect();
+        EXPECT_EQ(below.y - above.y, step);
+        EXPECT_EQ(below.x, above.x);
+        EXPECT_EQ(below.w, above.w);
+        for (const Row* row : rows) {
+            const platform::Rect part = at(*row, day).rect();
+            EXPECT_GE(part.y, above.y);
+            EXPECT_LE(part.y + part.h, below.y + 1);  // a picture may reach onto the separator
+            EXPECT_GE(part.x, above.x);
+            EXPECT_LE(part.x + part.w, above.x + above.w);
+            if (day > 1) {
+                const platform::Rect previous = at(*row, day - 1).rect();
+                EXPECT_EQ(part, (platform::Rect{previous.x, previous.y + step, previous.w, previous.h}));
+            }
+        }
+    }
+    // The line for the text starts right of the day's number, name and badge.
+    for (const Row* row : {&diar().DenC, &diar().DenN, &diar().DenSv}) {
+        const platform::Rect part = at(*row, 1).rect();
+        EXPECT_LE(part.x + part.w, at(diar().DenLine, 1).rect().x);
+    }
     EXPECT_EQ(at(diar().DenLine, 1).maxLength(), 256);
-    EXPECT_EQ(at(diar().DenLine, 1).backColor(), 0x00E5FDFFu);
 }
 
 TEST_F(DayPanel, TitleAndWeekdaysFromTheLocale) {

@@ -33,7 +33,7 @@ protected:
     std::vector<std::string> lines(const std::string& name) { return app::SplitLines(file(name)); }
     void loadYear(int year) {
         module->CurYear = year;
-        app::LoadYear(*module);
+        app::LoadYear(platform.memoryFiles(), *module);
     }
 };
 
@@ -105,7 +105,7 @@ TEST_F(DayTables, StartUpLoadMapsEveryLineToItsDate) {
     putLines("\\Names", names);
     putLines("\\Reminder", reminders);
     module->Diary(5, 5) = "stale";
-    app::LoadDayTables(*module);
+    app::LoadDayTables(platform.memoryFiles(), *module);
 
     for (auto [m, d] : {std::pair{1, 1}, {1, 31}, {2, 1}, {2, 29}, {3, 1}, {6, 30}, {12, 1}, {12, 31}}) {
         const std::string line = std::to_string(RecurringLine(m, d));
@@ -118,7 +118,7 @@ TEST_F(DayTables, StartUpLoadMapsEveryLineToItsDate) {
 
 TEST_F(DayTables, ShortOrMissingRecurringFilesLeaveTheRestEmpty) {
     putLines("\\Names", {"*A", " B", " C"});
-    app::LoadDayTables(*module);
+    app::LoadDayTables(platform.memoryFiles(), *module);
     EXPECT_EQ(module->Names(1, 1), "*A");
     EXPECT_EQ(module->Names(1, 3), " C");
     EXPECT_EQ(module->Names(1, 4), "");
@@ -181,7 +181,7 @@ TEST_F(DayTables, SavedYearReadsBackUnchanged) {
     module->Diary(2, 29) = "#####leap day in a common year";
     module->Diary(12, 31) = "B####";  // formatted, no text
     module->DiaryDirty = true;
-    EXPECT_TRUE(app::SaveDiary(*module).empty());
+    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
     EXPECT_FALSE(module->DiaryDirty);
 
     const auto written = lines("\\Diary\\0100");
@@ -203,7 +203,7 @@ TEST_F(DayTables, RemindersAreSavedWithTheTwentyNinthOfFebruaryInEveryYear) {
     module->Reminders(2, 29) = "Leap birthday";
     module->Reminders(3, 1) = "Spring";
     module->RemindersDirty = true;
-    EXPECT_TRUE(app::SaveDiary(*module).empty());
+    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
     EXPECT_FALSE(module->RemindersDirty);
     EXPECT_EQ(module->DaysInMonth[2], 28);  // the shown year keeps its February
 
@@ -214,14 +214,14 @@ TEST_F(DayTables, RemindersAreSavedWithTheTwentyNinthOfFebruaryInEveryYear) {
     EXPECT_EQ(file("\\Names"), app::JoinLines(Lines(366, " ")));
     EXPECT_EQ(file("\\Diary\\2023"), "<missing>");  // the diary was not changed
 
-    app::LoadDayTables(*module);
+    app::LoadDayTables(platform.memoryFiles(), *module);
     EXPECT_EQ(module->Reminders(2, 29), "Leap birthday");
 }
 
 TEST_F(DayTables, NothingIsWrittenWhenNothingChanged) {
     loadYear(2030);
     loadYear(2031);
-    EXPECT_TRUE(app::SaveDiary(*module).empty());
+    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
     EXPECT_EQ(platform.memoryFiles().writeCount(), 0);
 }
 
@@ -230,7 +230,7 @@ TEST_F(DayTables, ClearingTheLastLineStillRewritesTheYear) {
     loadYear(2030);
     module->Diary(1, 1) = kEmptyDiaryCell;
     module->DiaryDirty = true;
-    EXPECT_TRUE(app::SaveDiary(*module).empty());
+    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
     EXPECT_EQ(file("\\Diary\\2030"), app::JoinLines(Lines(372, kEmptyDiaryCell)));
 }
 
@@ -259,7 +259,7 @@ TEST_F(DayTables, FailedSaveKeepsTheChangesDirtyAndTheOldFilesWhole) {
         module->DiaryDirty = true;
         module->RemindersDirty = true;
         c.fault();
-        const auto failures = app::SaveDiary(*module);
+        const auto failures = app::SaveDiary(platform.memoryFiles(), *module);
         c.mend();
         ASSERT_EQ(failures.size(), c.failures) << c.name;
         EXPECT_EQ(failures[0].rfind(data("\\Diary\\2030") + ": ", 0), 0u) << c.name << ": " << failures[0];
@@ -272,7 +272,7 @@ TEST_F(DayTables, FailedSaveKeepsTheChangesDirtyAndTheOldFilesWhole) {
 
     // The next save point tries again.
     module->RemindersDirty = true;
-    EXPECT_TRUE(app::SaveDiary(*module).empty());
+    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
     EXPECT_FALSE(module->DiaryDirty);
     EXPECT_FALSE(module->RemindersDirty);
     EXPECT_EQ(lines("\\Diary\\2030")[0], "#####new");
@@ -291,7 +291,7 @@ TEST_F(WithoutDiaryFolder, SaveMakesTheFolderAgain) {
     module->CurYear = 2030;
     module->Diary(1, 1) = "#####x";
     module->DiaryDirty = true;
-    EXPECT_TRUE(app::SaveDiary(*module).empty());
+    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
     EXPECT_TRUE(platform.memoryFiles().hasFolder(data("\\Diary")));
     EXPECT_EQ(file("\\Diary\\2030").substr(0, 8), "#####x\r\n");
 }

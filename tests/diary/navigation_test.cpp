@@ -1,5 +1,3 @@
-#include "diary/navigation.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +5,7 @@
 #include "app/datafiles.h"
 #include "app/main_window.h"
 #include "diary/day_tables.h"
+#include "diary/year_range.h"
 #include "support/app_fixture.h"
 
 namespace {

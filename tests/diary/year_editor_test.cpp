@@ -3,7 +3,7 @@
 #include "app/datafiles.h"
 #include "app/main_window.h"
 #include "diary/day_tables.h"
-#include "diary/navigation.h"
+#include "diary/year_range.h"
 #include "support/app_fixture.h"
 
 namespace {

@@ -44,7 +44,7 @@ TEST(FuzzHarness, TheAllTargetFillsTheFilesInOrderAndLeavesTheRestMissing) {
     ASSERT_TRUE(every);
     EXPECT_EQ(every->size(), files.size());
     EXPECT_EQ(every->at(app::YearFile(fuzzing::kYear)), "5");
-    EXPECT_EQ(every->at(alarms::kAlarmFile), "6");
+    EXPECT_EQ(every->at(app::kAlarmFile), "6");
 }
 
 TEST(FuzzHarness, EachFileTargetFillsItsFileAmongTheFirstRunFiles) {
@@ -68,7 +68,7 @@ TEST(FuzzHarness, FirstRunFilesAreTheFilesAFirstStartMakes) {
     EXPECT_EQ(files.at(app::kNamesFile).size(), 1098u);
     EXPECT_EQ(files.at(app::kReminderFile).size(), 732u);
     EXPECT_EQ(app::SplitLines(files.at(app::kSettingsFile)).size(), 8u);
-    EXPECT_EQ(app::SplitLines(files.at(alarms::kAlarmFile)).size(), 39u);
+    EXPECT_EQ(app::SplitLines(files.at(app::kAlarmFile)).size(), 39u);
 }
 
 TEST(FuzzHarness, ScratchCopiesAreFoundWhereverTheyLie) {

@@ -135,15 +135,17 @@ TEST_F(NoteKeys, CtrlASelectsTheWholeText) {
     EXPECT_EQ(note->NoteText->text(), "select all of it");
 }
 
+// The short help that F1 on the grip appends to a note.
+constexpr const char* kHelp =
+    "\r\nHELP:\r\n\r\nF2-F4: Alignment\r\nF5-F8: Font Color\r\nShift+F5-F8: Back Color\r\nF9-F12: Font Size"
+    "\r\nCtrl+B: Font Bold\r\nButtons (DoubleClick):\r\nSet Format As Default & Exit";
+
 TEST_F(NoteKeys, F1OnTheGripAppendsTheHelpAndPutsTheCaretAtTheEnd) {
     note->NoteText->setText("todo");
     platform.keyDown(*note->ButResize, platform::kKeyF1, kCtrl);
-    const std::string help =
-        "\r\nHELP:\r\n\r\nF2-F4: Alignment\r\nF5-F8: Font Color\r\nShift+F5-F8: Back Color\r\nF9-F12: Font Size"
-        "\r\nCtrl+B: Font Bold\r\nButtons (DoubleClick):\r\nSet Format As Default & Exit";
-    EXPECT_EQ(help.size(), 163u);
+    const std::string help = kHelp;
     EXPECT_EQ(note->NoteText->text(), "todo" + help);
-    EXPECT_EQ(note->NoteText->selectionStart(), 167);
+    EXPECT_EQ(note->NoteText->selectionStart(), static_cast<int>(("todo" + help).size()));
     EXPECT_TRUE(note->Odpocet->enabled());
     platform.advance(5000);
     EXPECT_EQ(notes::NoteTextOf(Record(40)), "todo" + help);
@@ -160,7 +162,7 @@ TEST_F(NoteKeys, F1AddsNothingInTheTextOrToALongNote) {
     EXPECT_EQ(note->NoteText->text(), longText);
     note->NoteText->setText(std::string(3199, 'n'));
     platform.keyDown(*note->ButResize, platform::kKeyF1);
-    EXPECT_EQ(note->NoteText->text().size(), 3199u + 163u);
+    EXPECT_EQ(note->NoteText->text(), std::string(3199, 'n') + kHelp);
 }
 
 TEST_F(NoteKeys, EscOnTheGripOnlyRestartsTheCountdown) {

@@ -1,0 +1,14 @@
+// The names of the data folder's files and folders, appended to its path ("\Notes").
+#pragma once
+
+namespace app {
+
+inline constexpr const char* kSettingsFile = "\\Notes.ini";
+inline constexpr const char* kNotesFile = "\\Notes";
+inline constexpr const char* kNamesFile = "\\Names";
+inline constexpr const char* kReminderFile = "\\Reminder";
+inline constexpr const char* kAlarmFile = "\\Alarm";
+inline constexpr const char* kDiaryFolder = "\\Diary";
+inline constexpr const char* kBackupFolder = "\\Backup";
+
+}  // namespace app
