@@ -54,13 +54,14 @@ run_at() {
     rm -rf "$E2E_DATA"
     e2e_first_run_tree "$E2E_DATA"
     # Today's day message counts as seen, so that it does not cover the calendar window.
-    sed -i "1s/^NORESUME/$(date +%d.%m.%Y)/" "$E2E_DATA/Notes.ini"
+    sed -i "1s/^NORESUME/07.12.2026/" "$E2E_DATA/Notes.ini"
     read -r nx ny nw nh <<<"$note_place"
     notes_store_record 5 "$(notes_header "$nx" "$ny" "$nw" "$nh" 0 2 0 8 Arial '&H0' '&HFFFFFF')Kept where it was"
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
         e2e_fail "could not set LogPixels"
 
-    e2e_start
+    # One day, so that today's date is the same text at every run.
+    e2e_start_at "2026-12-07 10:00:00"
     e2e_wait_until 60 notes_tray_shown || e2e_fail "no tray icon at $dpi DPI"
     e2e_wait_until 30 notes_window_exists || e2e_fail "the stored note did not open at $dpi DPI"
     local note
