@@ -20,18 +20,6 @@ constexpr char kPictureBoxClass[] = "OrvaneNotesPictureBox";
 // The system procedure of a subclassed child; kept on the window so that it outlives our record.
 constexpr char kOriginalProc[] = "OrvaneNotes.OriginalProc";
 
-RECT ToRect(const Rect& r) {
-    return RECT{r.x, r.y, r.x + r.w, r.y + r.h};
-}
-
-// The pixels a control covers; a line's rect holds its end point as an offset.
-RECT PaintedArea(const Control& control) {
-    const Rect r = control.rect();
-    if (control.kind() != ControlKind::Line) return ToRect(r);
-    return RECT{std::min(r.x, r.x + r.w), std::min(r.y, r.y + r.h), std::max(r.x, r.x + r.w) + 1,
-                std::max(r.y, r.y + r.h) + 1};
-}
-
 DWORD AlignmentStyle(Align alignment) {
     switch (alignment) {
         case Align::Right:
@@ -42,18 +30,6 @@ DWORD AlignmentStyle(Align alignment) {
             break;
     }
     return ES_LEFT;
-}
-
-UINT DrawAlignment(Align alignment) {
-    switch (alignment) {
-        case Align::Right:
-            return DT_RIGHT;
-        case Align::Center:
-            return DT_CENTER;
-        case Align::Left:
-            break;
-    }
-    return DT_LEFT;
 }
 
 // Posted to a new form, so that what it can do ahead (its child windows, its drawing) is done
@@ -152,7 +128,7 @@ LRESULT CALLBACK Win32FormPeer::FormProc(HWND window, UINT message, WPARAM wPara
                 peer->window_ = window;
                 SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
             }
-            auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+            auto* peer = RecordOf<Win32FormPeer>(window);
             if (!peer || peer->window_ != window) return DefWindowProcA(window, message, wParam, lParam);
             return peer->handleForm(message, wParam, lParam);
         },
@@ -160,19 +136,14 @@ LRESULT CALLBACK Win32FormPeer::FormProc(HWND window, UINT message, WPARAM wPara
         [&]() -> LRESULT { return message == WM_CLOSE ? 0 : DefWindowProcA(window, message, wParam, lParam); });
 }
 
-Win32FormPeer::Child* Win32FormPeer::ChildOfWindow(HWND window) {
-    if (!window || !IsWindow(window)) return nullptr;
-    return reinterpret_cast<Child*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
 LRESULT CALLBACK Win32FormPeer::ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return Guarded(
         "control window", message,
         [&]() -> LRESULT {
-            Child* child = ChildOfWindow(window);
+            Child* child = RecordOf<Child>(window);
             if (child) {
-                auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrA(GetParent(window), GWLP_USERDATA));
-                if (peer) return peer->handleChild(window, *child, message, wParam, lParam);
+                auto* peer = RecordOf<Win32FormPeer>(GetParent(window));
+                if (peer) return peer->handleChild(ChildMessage{window, *child, message, wParam, lParam});
             }
             return ChildDefault(window, message, wParam, lParam);
         },
@@ -188,222 +159,279 @@ LRESULT Win32FormPeer::ChildDefault(HWND window, UINT message, WPARAM wParam, LP
     return result;
 }
 
-// Every call into the program is the last thing a branch does with `this`: a handler may close
-// or destroy the form.
+// ---- the form window's messages ---------------------------------------------------------------
+
+// Every call into the program is the last thing a handler does with `this`: a handler of the
+// program may close or destroy the form.
 LRESULT Win32FormPeer::handleForm(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND window = window_;
     const MouseMessage mouse = ClassifyMouse(message);
-    if (mouse.action == MouseAction::Down || mouse.action == MouseAction::DoubleClick) {
-        // A press on a resting text box is the box's own: it wakes, and its window takes the press.
-        const MouseEvent at = MouseAt(mouse.button, wParam, lParam);
-        if (Child* child = restingChildAt(at.x, at.y)) {
-            wake(*child);
-            const Rect r = child->control->rect();
-            return SendMessageA(child->window, message, wParam, MAKELPARAM(at.x - r.x, at.y - r.y));
-        }
-    }
     switch (mouse.action) {
-        case MouseAction::Down: {
-            SetCapture(window);
-            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
-            form_.deliverMouseDown(e.button, e.shift, e.x, e.y);
-            return 0;
-        }
-        case MouseAction::DoubleClick: {
-            SetCapture(window);
-            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
-            form_.deliverDblClick(e.button, e.shift, e.x, e.y);
-            return 0;
-        }
-        case MouseAction::Move: {
-            const MouseEvent e = MouseAt(HeldButtons(wParam), wParam, lParam);
-            // A resting text box wakes as the pointer comes over it, so that the system sees the
-            // clicks that follow, a double click's too, as its own window's.
-            if (e.button == 0) {
-                if (Child* child = restingChildAt(e.x, e.y)) wake(*child);
-            }
-            form_.deliverMouseMove(e.button, e.shift, e.x, e.y);
-            return 0;
-        }
-        case MouseAction::Up: {
-            if (HeldButtons(wParam) == 0 && GetCapture() == window) ReleaseCapture();
-            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
-            form_.deliverMouseUp(e.button, e.shift, e.x, e.y);
-            return 0;
-        }
+        case MouseAction::Down:
+        case MouseAction::DoubleClick:
+            return onPress(message, mouse, wParam, lParam);
+        case MouseAction::Move:
+            return onMouseMove(wParam, lParam);
+        case MouseAction::Up:
+            return onMouseUp(mouse.button, wParam, lParam);
         case MouseAction::None:
             break;
     }
-
     switch (message) {
         case WM_ERASEBKGND:
-            return 1;
+            return onEraseBackground();
         case WM_PAINT:
-            paint();
-            return 0;
+            return onPaint();
         case kPrepareWhileIdle:
-            prepareWhileIdle();
-            return 0;
+            return onPrepareWhileIdle();
         case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT && setCursorFor(reinterpret_cast<HWND>(wParam))) return TRUE;
-            return DefWindowProcA(window, message, wParam, lParam);
-        case WM_TIMER: {
-            for (const auto& timer : form_.timers()) {
-                if (reinterpret_cast<UINT_PTR>(timer.get()) != wParam) continue;
-                if (timer->enabled() && timer->onTick) {
-                    auto tick = timer->onTick;  // the handler may replace itself
-                    tick();
-                }
-                return 0;
-            }
-            KillTimer(window, wParam);
-            return 0;
-        }
-        case WM_COMMAND: {
-            Child* child = ChildOfWindow(reinterpret_cast<HWND>(lParam));
-            if (!child) return 0;
-            Control& control = *child->control;
-            if (HIWORD(wParam) == EN_CHANGE && control.kind() == ControlKind::TextBox) {
-                // The user's change, by any means; the program's own setText is quiet.
-                if (quietText_ == 0) form_.deliverTextChange(control);
-            } else if (HIWORD(wParam) == BN_CLICKED && control.kind() == ControlKind::CheckBox) {
-                // A check box does not switch itself: the model decides. A click of the mouse
-                // reaches the model as its press and release; this is the space bar's click.
-                if (buttonReleasing_ != child->window) form_.deliverKeyboardClick(control);
-            }
-            return 0;
-        }
+            return onSetCursor(wParam, lParam);
+        case WM_TIMER:
+            return onTimer(wParam);
+        case WM_COMMAND:
+            return onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         case WM_CLOSE:
-            // Alt+F4 and the like: the form answers; the window is never destroyed by it.
-            form_.deliverCloseRequest();
-            return 0;
+            return onClose();
         case WM_DESTROY:
-            // Only the system destroys a window that is still ours (the program unhooks it first):
-            // keep what the text boxes hold and forget every window.
-            forgetWindows();
-            return 0;
+            return onDestroy();
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return colorChild(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_ACTIVATE: {
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (ChildOfWindow(focus) && GetParent(focus) == window) lastFocus_ = focus;
-                return 0;
-            }
-            // A plain window would take the focus itself; give it back to the element that had it,
-            // or to the first one that can take it, as a dialog does.
-            HWND target = lastFocus_;
-            if (!target || !IsWindow(target) || GetParent(target) != window || !IsWindowVisible(target)) {
-                target = firstFocusable();
-            }
-            if (target) SetFocus(target);
-            if (form_.onActivate) {
-                auto activate = form_.onActivate;
-                activate();
-            }
-            return 0;
-        }
+            return onCtlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_ACTIVATE:
+            return onActivate(LOWORD(wParam));
         default:
-            break;
+            return DefWindowProcA(window_, message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT Win32FormPeer::handleChild(HWND window, Child& child, UINT message, WPARAM wParam, LPARAM lParam) {
-    Control& control = *child.control;
-    const bool pictureBox = control.kind() == ControlKind::PictureBox;
-    const MouseMessage mouse = ClassifyMouse(message);
-    // The mouse is only translated: the form decides focus, click and double click.
+LRESULT Win32FormPeer::onPress(UINT message, const MouseMessage& mouse, WPARAM wParam, LPARAM lParam) {
+    const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
+    // A press on a resting text box is the box's own: it wakes, and its window takes the press.
+    if (Child* child = restingChildAt(e.x, e.y)) {
+        wake(*child);
+        const Rect r = child->control->rect();
+        return SendMessageA(child->window, message, wParam, MAKELPARAM(e.x - r.x, e.y - r.y));
+    }
+    SetCapture(window_);
+    if (mouse.action == MouseAction::DoubleClick) {
+        form_.deliverDblClick(e.button, e.shift, e.x, e.y);
+    } else {
+        form_.deliverMouseDown(e.button, e.shift, e.x, e.y);
+    }
+    return 0;
+}
+
+LRESULT Win32FormPeer::onMouseMove(WPARAM wParam, LPARAM lParam) {
+    const MouseEvent e = MouseAt(HeldButtons(wParam), wParam, lParam);
+    // A resting text box wakes as the pointer comes over it, so that the system sees the clicks
+    // that follow, a double click's too, as its own window's.
+    if (e.button == 0) {
+        if (Child* child = restingChildAt(e.x, e.y)) wake(*child);
+    }
+    form_.deliverMouseMove(e.button, e.shift, e.x, e.y);
+    return 0;
+}
+
+LRESULT Win32FormPeer::onMouseUp(int button, WPARAM wParam, LPARAM lParam) {
+    if (HeldButtons(wParam) == 0 && GetCapture() == window_) ReleaseCapture();
+    const MouseEvent e = MouseAt(button, wParam, lParam);
+    form_.deliverMouseUp(e.button, e.shift, e.x, e.y);
+    return 0;
+}
+
+LRESULT Win32FormPeer::onPrepareWhileIdle() {
+    makeChildWindows();
+    if (!form_.drawsAhead() || IsWindowVisible(window_)) return 0;
+    WindowDc screen(window_);
+    if (screen.get()) updateKeptDrawing(screen.get());
+    return 0;
+}
+
+LRESULT Win32FormPeer::onSetCursor(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(lParam) == HTCLIENT && setCursorFor(reinterpret_cast<HWND>(wParam))) return TRUE;
+    return DefWindowProcA(window_, WM_SETCURSOR, wParam, lParam);
+}
+
+LRESULT Win32FormPeer::onTimer(UINT_PTR id) {
+    for (const auto& timer : form_.timers()) {
+        if (reinterpret_cast<UINT_PTR>(timer.get()) != id) continue;
+        if (timer->enabled() && timer->onTick) {
+            auto tick = timer->onTick;  // the handler may replace itself
+            tick();
+        }
+        return 0;
+    }
+    KillTimer(window_, id);
+    return 0;
+}
+
+LRESULT Win32FormPeer::onCommand(HWND from, UINT code) {
+    Child* child = RecordOf<Child>(from);
+    if (!child) return 0;
+    Control& control = *child->control;
+    if (code == EN_CHANGE && control.kind() == ControlKind::TextBox) {
+        // The user's change, by any means; the program's own setText is quiet.
+        if (quietText_ == 0) form_.deliverTextChange(control);
+    } else if (code == BN_CLICKED && control.kind() == ControlKind::CheckBox) {
+        // A check box does not switch itself: the model decides. A click of the mouse reaches the
+        // model as its press and release; this is the space bar's click.
+        if (buttonReleasing_ != child->window) form_.deliverKeyboardClick(control);
+    }
+    return 0;
+}
+
+// Alt+F4 and the like: the form answers; the window is never destroyed by it.
+LRESULT Win32FormPeer::onClose() {
+    form_.deliverCloseRequest();
+    return 0;
+}
+
+// Only the system destroys a window that is still ours (the program unhooks it first): keep what
+// the text boxes hold and forget every window.
+LRESULT Win32FormPeer::onDestroy() {
+    forgetWindows();
+    return 0;
+}
+
+LRESULT Win32FormPeer::onActivate(UINT state) {
+    if (state == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (RecordOf<Child>(focus) && GetParent(focus) == window_) lastFocus_ = focus;
+        return 0;
+    }
+    // A plain window would take the focus itself; give it back to the element that had it, or to
+    // the first one that can take it, as a dialog does.
+    HWND target = lastFocus_;
+    if (!target || !IsWindow(target) || GetParent(target) != window_ || !IsWindowVisible(target)) {
+        target = firstFocusable();
+    }
+    if (target) SetFocus(target);
+    if (form_.onActivate) {
+        auto activate = form_.onActivate;
+        activate();
+    }
+    return 0;
+}
+
+// ---- a control window's messages --------------------------------------------------------------
+
+// The mouse is only translated: the form decides focus, click and double click.
+LRESULT Win32FormPeer::handleChild(const ChildMessage& m) {
+    const MouseMessage mouse = ClassifyMouse(m.message);
     switch (mouse.action) {
         case MouseAction::Down:
-        case MouseAction::DoubleClick: {
-            if (pictureBox) {
-                SetCapture(window);
-            } else {
-                // The box's own press first: the caret, the pushed look, its capture.
-                ChildDefault(window, message, wParam, lParam);
-                if (!ChildOfWindow(window)) return 0;  // a focus handler removed it
-            }
-            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
-            if (mouse.action == MouseAction::DoubleClick) {
-                form_.deliverDblClick(control, e.button, e.shift, e.x, e.y);
-            } else {
-                form_.deliverMouseDown(control, e.button, e.shift, e.x, e.y);
-            }
-            return 0;
-        }
-        case MouseAction::Move: {
-            if (!pictureBox) ChildDefault(window, message, wParam, lParam);
-            if (!ChildOfWindow(window)) return 0;
-            const MouseEvent e = MouseAt(HeldButtons(wParam), wParam, lParam);
-            form_.deliverMouseMove(control, e.button, e.shift, e.x, e.y);
-            return 0;
-        }
-        case MouseAction::Up: {
-            if (pictureBox) {
-                if (HeldButtons(wParam) == 0 && GetCapture() == window) ReleaseCapture();
-            } else {
-                buttonReleasing_ = window;
-                ChildDefault(window, message, wParam, lParam);
-                buttonReleasing_ = nullptr;
-            }
-            if (!ChildOfWindow(window)) return 0;
-            const MouseEvent e = MouseAt(mouse.button, wParam, lParam);
-            form_.deliverMouseUp(control, e.button, e.shift, e.x, e.y);
-            return 0;
-        }
+        case MouseAction::DoubleClick:
+            return onChildPress(m, mouse);
+        case MouseAction::Move:
+            return onChildMouseMove(m);
+        case MouseAction::Up:
+            return onChildMouseUp(m, mouse.button);
         case MouseAction::None:
             break;
     }
-
-    switch (message) {
+    switch (m.message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (control.onKeyDown) control.onKeyDown(static_cast<int>(wParam), KeyboardShift());
-            return ChildDefault(window, message, wParam, lParam);
-        case WM_CHAR: {
-            int character = static_cast<int>(wParam & 0xFF);
-            if (control.onKeyPress) control.onKeyPress(character);
-            if (character == 0) return 0;
-            return ChildDefault(window, message, static_cast<WPARAM>(character & 0xFF), lParam);
-        }
-        case WM_SETFOCUS: {
-            wake(child);  // given the focus by the system, on the form's activation
-            const LRESULT result = ChildDefault(window, message, wParam, lParam);
-            if (ChildOfWindow(window)) form_.focusMoved(&control);
-            return result;
-        }
-        case WM_KILLFOCUS: {
-            const LRESULT result = ChildDefault(window, message, wParam, lParam);
-            // Between two elements of this form the new one's WM_SETFOCUS reports the move.
-            HWND to = reinterpret_cast<HWND>(wParam);
-            const bool sibling = to && GetParent(to) == window_ && ChildOfWindow(to);
-            if (!sibling && form_.focused() == &control) form_.focusMoved(nullptr);
-            return result;
-        }
+            return onChildKeyDown(m);
+        case WM_CHAR:
+            return onChildChar(m);
+        case WM_SETFOCUS:
+            return onChildSetFocus(m);
+        case WM_KILLFOCUS:
+            return onChildKillFocus(m);
         case WM_GETDLGCODE:
-            if (pictureBox) return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
-            break;
+            return onChildGetDlgCode(m);
         case WM_DESTROY:
-            // The system destroys the window (the program unhooks a window before it does):
-            // the control keeps its text and no longer has a window.
-            forgetChildWindow(child);
-            return ChildDefault(window, message, wParam, lParam);
+            return onChildDestroy(m);
         case WM_ERASEBKGND:
-            if (pictureBox) return 1;
-            break;
+            return onChildEraseBackground(m);
         case WM_PAINT:
-            if (pictureBox) {
-                paintPictureBox(window, child);
-                return 0;
-            }
-            break;
+            return onChildPaint(m);
         default:
-            break;
+            return m.passOn();
     }
-    return ChildDefault(window, message, wParam, lParam);
+}
+
+LRESULT Win32FormPeer::onChildPress(const ChildMessage& m, const MouseMessage& mouse) {
+    if (m.pictureBox()) {
+        SetCapture(m.window);
+    } else {
+        // The box's own press first: the caret, the pushed look, its capture.
+        m.passOn();
+        if (!RecordOf<Child>(m.window)) return 0;  // a focus handler removed it
+    }
+    Control& control = *m.child.control;
+    const MouseEvent e = MouseAt(mouse.button, m.wParam, m.lParam);
+    if (mouse.action == MouseAction::DoubleClick) {
+        form_.deliverDblClick(control, e.button, e.shift, e.x, e.y);
+    } else {
+        form_.deliverMouseDown(control, e.button, e.shift, e.x, e.y);
+    }
+    return 0;
+}
+
+LRESULT Win32FormPeer::onChildMouseMove(const ChildMessage& m) {
+    if (!m.pictureBox()) m.passOn();
+    if (!RecordOf<Child>(m.window)) return 0;
+    const MouseEvent e = MouseAt(HeldButtons(m.wParam), m.wParam, m.lParam);
+    form_.deliverMouseMove(*m.child.control, e.button, e.shift, e.x, e.y);
+    return 0;
+}
+
+LRESULT Win32FormPeer::onChildMouseUp(const ChildMessage& m, int button) {
+    if (m.pictureBox()) {
+        if (HeldButtons(m.wParam) == 0 && GetCapture() == m.window) ReleaseCapture();
+    } else {
+        buttonReleasing_ = m.window;
+        m.passOn();
+        buttonReleasing_ = nullptr;
+    }
+    if (!RecordOf<Child>(m.window)) return 0;
+    const MouseEvent e = MouseAt(button, m.wParam, m.lParam);
+    form_.deliverMouseUp(*m.child.control, e.button, e.shift, e.x, e.y);
+    return 0;
+}
+
+LRESULT Win32FormPeer::onChildKeyDown(const ChildMessage& m) {
+    const Control& control = *m.child.control;
+    if (control.onKeyDown) control.onKeyDown(static_cast<int>(m.wParam), KeyboardShift());
+    return m.passOn();
+}
+
+LRESULT Win32FormPeer::onChildChar(const ChildMessage& m) {
+    const Control& control = *m.child.control;
+    int character = static_cast<int>(m.wParam & 0xFF);
+    if (control.onKeyPress) control.onKeyPress(character);
+    if (character == 0) return 0;
+    return ChildDefault(m.window, m.message, static_cast<WPARAM>(character & 0xFF), m.lParam);
+}
+
+LRESULT Win32FormPeer::onChildSetFocus(const ChildMessage& m) {
+    wake(m.child);  // given the focus by the system, on the form's activation
+    const LRESULT result = m.passOn();
+    if (RecordOf<Child>(m.window)) form_.focusMoved(m.child.control);
+    return result;
+}
+
+LRESULT Win32FormPeer::onChildKillFocus(const ChildMessage& m) {
+    const LRESULT result = m.passOn();
+    // Between two elements of this form the new one's WM_SETFOCUS reports the move.
+    HWND to = reinterpret_cast<HWND>(m.wParam);
+    const bool sibling = to && GetParent(to) == window_ && RecordOf<Child>(to);
+    if (!sibling && form_.focused() == m.child.control) form_.focusMoved(nullptr);
+    return result;
+}
+
+LRESULT Win32FormPeer::onChildGetDlgCode(const ChildMessage& m) {
+    if (m.pictureBox()) return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+    return m.passOn();
+}
+
+// The system destroys the window (the program unhooks a window before it does): the control
+// keeps its text and no longer has a window.
+LRESULT Win32FormPeer::onChildDestroy(const ChildMessage& m) {
+    forgetChildWindow(m.child);
+    return m.passOn();
 }
 
 // ---- children ---------------------------------------------------------------------------------
@@ -757,184 +785,6 @@ HWND Win32FormPeer::firstFocusable() const {
     return nullptr;
 }
 
-// ---- painting ---------------------------------------------------------------------------------
-
-void Win32FormPeer::invalidateControl(const Control& control) {
-    const RECT now = PaintedArea(control);
-    auto before = paintedRect_.find(&control);
-    if (before != paintedRect_.end()) {
-        markStale(before->second);
-        before->second = now;
-    } else {
-        paintedRect_.emplace(&control, now);
-    }
-    markStale(now);
-}
-
-// A hidden window is painted whole when it is shown: telling the system of each change would
-// only cost time, and a lot of it when a whole year view is refilled.
-void Win32FormPeer::markStale(const RECT& area) {
-    if (keptDc_) UnionRect(&stale_, &stale_, &area);
-    if (IsWindowVisible(window_)) InvalidateRect(window_, &area, FALSE);
-}
-
-void Win32FormPeer::prepareWhileIdle() {
-    makeChildWindows();
-    if (!form_.drawsAhead() || IsWindowVisible(window_)) return;
-    WindowDc screen(window_);
-    if (screen.get()) updateKeptDrawing(screen.get());
-}
-
-void Win32FormPeer::paint() {
-    PaintScope scope(window_);
-    const RECT& area = scope.area();
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) return;
-    if (form_.drawsAhead()) {
-        if (updateKeptDrawing(scope.dc())) {
-            BitBlt(scope.dc(), area.left, area.top, width, height, keptDc_.get(), area.left, area.top, SRCCOPY);
-        }
-        return;
-    }
-    // Drawn off screen first, so that overlapping elements never flicker.
-    UniqueMemoryDc buffer(CreateCompatibleDC(scope.dc()));
-    UniqueBitmap canvas(CreateCompatibleBitmap(scope.dc(), area.right, area.bottom));
-    if (!buffer || !canvas) return;
-    Selection selected(buffer.get(), canvas.get());
-    drawControls(buffer.get(), area);
-    BitBlt(scope.dc(), area.left, area.top, width, height, buffer.get(), area.left, area.top, SRCCOPY);
-}
-
-// Draws the background and every windowless control over `area`, and nothing outside it.
-void Win32FormPeer::drawControls(HDC dc, const RECT& area) {
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    FillSolid(dc, area, ToGdiColor(form_.backColor()));
-    for (const auto& control : form_.controls()) {
-        if (!control->visible()) continue;
-        const Child* child = control->windowed() ? childFor(*control) : nullptr;
-        if (control->windowed() && !(child && child->window && resting(*child))) continue;
-        RECT overlap{};
-        const RECT painted = PaintedArea(*control);
-        if (IntersectRect(&overlap, &painted, &area)) paintControl(dc, *control);
-    }
-    RestoreDC(dc, saved);
-}
-
-// Brings the kept drawing up to date with the controls, drawing again only what changed.
-bool Win32FormPeer::updateKeptDrawing(HDC screen) {
-    RECT client{};
-    GetClientRect(window_, &client);
-    if (client.right <= 0 || client.bottom <= 0) return false;
-    if (!keptDc_ || keptSize_.cx != client.right || keptSize_.cy != client.bottom) {
-        keptDc_.reset();
-        keptBitmap_.reset(CreateCompatibleBitmap(screen, client.right, client.bottom));
-        if (!keptBitmap_) return false;
-        keptDc_.reset(CreateCompatibleDC(screen));
-        if (!keptDc_) return false;
-        SelectObject(keptDc_.get(), keptBitmap_.get());
-        keptSize_ = SIZE{client.right, client.bottom};
-        stale_ = client;
-    }
-    if (!IsRectEmpty(&stale_)) drawControls(keptDc_.get(), stale_);
-    stale_ = RECT{};
-    return true;
-}
-
-HBITMAP Win32FormPeer::paintedBitmap(const Control& control, HDC dc) {
-    PaintedPicture& cached = paintedPictures_[&control];
-    if (cached.source != control.picture() || !cached.bitmap) {
-        cached.source = control.picture();
-        cached.bitmap = cached.source ? PictureBitmap(dc, *cached.source, true) : nullptr;
-    }
-    return cached.bitmap.get();
-}
-
-void Win32FormPeer::paintControl(HDC dc, const Control& control) {
-    const RECT area = ToRect(control.rect());
-    paintedRect_[&control] = PaintedArea(control);
-    switch (control.kind()) {
-        case ControlKind::Label: {
-            if (!control.transparent()) FillSolid(dc, area, ToGdiColor(control.backColor()));
-            Selection font(dc, platform_.fonts().get(control.font()));
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, ToGdiColor(control.foreColor()));
-            RECT textArea = area;
-            DrawTextA(dc, control.caption().c_str(), static_cast<int>(control.caption().size()), &textArea,
-                      DT_WORDBREAK | DT_NOPREFIX | DrawAlignment(control.alignment()));
-            if (control.border()) FrameSolid(dc, area, RGB(0, 0, 0));
-            break;
-        }
-        case ControlKind::Image: {
-            if (const auto& picture = control.picture()) {
-                DrawPicture(dc, paintedBitmap(control, dc), *picture, area, control.stretch());
-            }
-            if (control.border()) FrameSolid(dc, area, RGB(0, 0, 0));
-            break;
-        }
-        case ControlKind::Line: {
-            const Rect r = control.rect();
-            UniquePen pen(CreatePen(PS_SOLID, 1, ToGdiColor(control.borderColor())));
-            Selection selected(dc, pen.get());
-            MoveToEx(dc, r.x, r.y, nullptr);
-            LineTo(dc, r.x + r.w, r.y + r.h);
-            SetPixelV(dc, r.x + r.w, r.y + r.h, ToGdiColor(control.borderColor()));  // LineTo stops short
-            break;
-        }
-        case ControlKind::Shape: {
-            if (!control.transparent()) FillSolid(dc, area, ToGdiColor(control.backColor()));
-            FrameSolid(dc, area, ToGdiColor(control.borderColor()));
-            break;
-        }
-        case ControlKind::TextBox:
-            if (const Child* child = childFor(control)) paintRestingTextBox(dc, *child);
-            break;
-        default:
-            break;
-    }
-}
-
-// Drawn as the box's own window draws it while it has no focus: its text from the same place.
-void Win32FormPeer::paintRestingTextBox(HDC dc, const Child& child) {
-    const Control& control = *child.control;
-    const RECT area = ToRect(control.rect());
-    FillSolid(dc, area, ToGdiColor(control.backColor()));
-    RECT format{};
-    SendMessageA(child.window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    OffsetRect(&format, area.left, area.top);
-    IntersectRect(&format, &format, &area);
-    const std::string shown = text(control);
-    Selection font(dc, platform_.fonts().get(control.font()));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToGdiColor(control.foreColor()));
-    DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &format,
-              DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS | DrawAlignment(child.alignment));
-}
-
-void Win32FormPeer::paintPictureBox(HWND window, Child& child) {
-    PaintScope scope(window);
-    const Control& control = *child.control;
-    RECT client{};
-    GetClientRect(window, &client);
-    FillSolid(scope.dc(), client, ToGdiColor(control.backColor()));
-    if (child.pictureSource) {
-        if (!child.picture) child.picture = PictureBitmap(scope.dc(), *child.pictureSource, true);
-        DrawPicture(scope.dc(), child.picture.get(), *child.pictureSource, client, control.stretch());
-    }
-    if (control.border()) FrameSolid(scope.dc(), client, RGB(0, 0, 0));
-}
-
-LRESULT Win32FormPeer::colorChild(UINT message, HDC dc, HWND childWindow) {
-    Child* child = ChildOfWindow(childWindow);
-    if (!child)
-        return DefWindowProcA(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(childWindow));
-    const COLORREF back = ToGdiColor(child->control->backColor());
-    SetTextColor(dc, ToGdiColor(child->control->foreColor()));
-    SetBkColor(dc, back);
-    return reinterpret_cast<LRESULT>(platform_.brushes().get(back));
-}
-
 // ---- cursors and tooltips ---------------------------------------------------------------------
 
 bool Win32FormPeer::setCursorFor(HWND over) {
@@ -948,7 +798,7 @@ bool Win32FormPeer::setCursorFor(HWND over) {
             SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM)));  // as over its window
             return true;
         }
-    } else if (Child* child = ChildOfWindow(over)) {
+    } else if (Child* child = RecordOf<Child>(over)) {
         cursor = child->control->cursor();
         if (cursor == Cursor::Arrow) return false;  // the child's own pointer (an I-beam in text)
     } else {

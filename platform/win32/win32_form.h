@@ -15,6 +15,7 @@
 namespace platform::win32 {
 
 class Win32Platform;
+struct MouseMessage;
 
 class Win32FormPeer : public FormPeer {
 public:
@@ -66,19 +67,65 @@ private:
         UniqueBitmap bitmap;
     };
 
+    // A message to a control's window, kept whole so that its handler can hand it on to the
+    // window's own procedure.
+    struct ChildMessage {
+        HWND window;
+        Child& child;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+
+        bool pictureBox() const { return child.control->kind() == ControlKind::PictureBox; }
+        LRESULT passOn() const { return ChildDefault(window, message, wParam, lParam); }
+    };
+
     static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static Child* ChildOfWindow(HWND window);
-
-    LRESULT handleForm(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleChild(HWND window, Child& child, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT ChildDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // What a window of ours carries: a form window its peer, a control's window its Child. None
+    // for a window that is gone or that the program has let go.
+    template <typename Record>
+    static Record* RecordOf(HWND window) {
+        if (!window || !IsWindow(window)) return nullptr;
+        return reinterpret_cast<Record*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+
+    // The form window's messages.
+    LRESULT handleForm(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onPress(UINT message, const MouseMessage& mouse, WPARAM wParam, LPARAM lParam);
+    LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT onMouseUp(int button, WPARAM wParam, LPARAM lParam);
+    LRESULT onEraseBackground();
+    LRESULT onPaint();
+    LRESULT onPrepareWhileIdle();
+    LRESULT onSetCursor(WPARAM wParam, LPARAM lParam);
+    LRESULT onTimer(UINT_PTR id);
+    LRESULT onCommand(HWND from, UINT code);
+    LRESULT onClose();
+    LRESULT onDestroy();
+    LRESULT onCtlColor(UINT message, HDC dc, HWND childWindow);
+    LRESULT onActivate(UINT state);
+
+    // A control window's messages.
+    LRESULT handleChild(const ChildMessage& m);
+    LRESULT onChildPress(const ChildMessage& m, const MouseMessage& mouse);
+    LRESULT onChildMouseMove(const ChildMessage& m);
+    LRESULT onChildMouseUp(const ChildMessage& m, int button);
+    LRESULT onChildKeyDown(const ChildMessage& m);
+    LRESULT onChildChar(const ChildMessage& m);
+    LRESULT onChildSetFocus(const ChildMessage& m);
+    LRESULT onChildKillFocus(const ChildMessage& m);
+    LRESULT onChildGetDlgCode(const ChildMessage& m);
+    LRESULT onChildDestroy(const ChildMessage& m);
+    LRESULT onChildEraseBackground(const ChildMessage& m);
+    LRESULT onChildPaint(const ChildMessage& m);
 
     void makeChildWindows();
     bool resting(const Child& child) const;
     void wake(Child& child);
     Child* restingChildAt(int x, int y) const;
-    void paintRestingTextBox(HDC dc, const Child& child);
     void createChildWindow(Child& child);
     void destroyChildWindow(Child& child);
     void placeInOrder(const Child& child);
@@ -87,21 +134,21 @@ private:
     void detachAndDestroy();
     HWND forgetWindows();
     void forgetChildWindow(Child& child);
-
-    void prepareWhileIdle();
-    void paint();
-    void drawControls(HDC dc, const RECT& area);
-    bool updateKeptDrawing(HDC screen);
-    void markStale(const RECT& area);
-    void paintControl(HDC dc, const Control& control);
-    void paintPictureBox(HWND window, Child& child);
-    HBITMAP paintedBitmap(const Control& control, HDC dc);
-    void invalidateControl(const Control& control);
     void updateTool(const Control& control);
     HWND tooltipWindow();
     HWND firstFocusable() const;
     bool setCursorFor(HWND over);
-    LRESULT colorChild(UINT message, HDC dc, HWND childWindow);
+
+    // Painting, in win32_form_paint.cpp with the handlers of the painting messages.
+    static RECT PaintedArea(const Control& control);
+    void invalidateControl(const Control& control);
+    void markStale(const RECT& area);
+    bool updateKeptDrawing(HDC screen);
+    void drawControls(HDC dc, const RECT& area);
+    void paintControl(HDC dc, const Control& control);
+    void paintRestingTextBox(HDC dc, const Child& child);
+    void paintPictureBox(HWND window, Child& child);
+    HBITMAP paintedBitmap(const Control& control, HDC dc);
 
     Win32Platform& platform_;
     Form& form_;
