@@ -1,5 +1,5 @@
 // The one way the program removes a folder with everything in it. It never walks into a linked
-// folder (a junction, a symbolic link, any reparse point): a data folder can lie in a synced or
+// folder (a junction, a symbolic link to a folder): a data folder can lie in a synced or
 // shared place, and whatever a link there leads to is somebody else's. Such a link is removed as
 // itself, or left where it is when the system will not let it go.
 #pragma once

@@ -23,8 +23,9 @@ enum class EntryKind {
     File,        // an ordinary file (a link to a file too: removing it removes the link)
     HiddenFile,  // a file marked hidden or system
     Folder,
-    // A junction, a symbolic link to a folder or another folder that is a reparse point: what
-    // lies behind it belongs elsewhere. Removing it as a folder removes the link, never its target.
+    // A junction or a symbolic link to a folder: what lies behind it belongs elsewhere. Removing
+    // it as a folder removes the link, never its target. (A cloud client's placeholder folder,
+    // a reparse point too, holds its own files and is a Folder.)
     LinkedFolder,
 };
 

@@ -17,11 +17,16 @@ Status LastError() {
 // Big files are read and written in pieces that a DWORD count can hold.
 constexpr std::size_t kChunk = 1u << 30;
 
-// A folder that is a reparse point (junction, symbolic link) leads elsewhere. A file that is one
-// (a link, a cloud placeholder) is still removed as itself, so it stays a file.
-EntryKind KindOf(DWORD attributes) {
+// A folder that is a junction or a symbolic link (a reparse point whose tag names another place)
+// leads elsewhere, and so does one whose tag the system does not give (Wine's links). A folder
+// that is a reparse point of another kind (a cloud client's placeholder) holds its own files. A
+// file that is a reparse point (a link, a placeholder) is still removed as itself: a file.
+EntryKind KindOf(const WIN32_FIND_DATAA& found) {
+    const DWORD attributes = found.dwFileAttributes;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? EntryKind::LinkedFolder : EntryKind::Folder;
+        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return EntryKind::Folder;
+        const DWORD tag = found.dwReserved0;
+        return tag != 0 && !IsReparseTagNameSurrogate(tag) ? EntryKind::Folder : EntryKind::LinkedFolder;
     }
     if (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return EntryKind::HiddenFile;
     return EntryKind::File;
@@ -106,7 +111,7 @@ EntryKind Win32FileSystem::entry(const std::string& path) {
     WIN32_FIND_DATAA found{};
     UniqueFindHandle search = AdoptFindHandle(FindFirstFileA(path.c_str(), &found));
     if (!search) return EntryKind::None;
-    return KindOf(found.dwFileAttributes);
+    return KindOf(found);
 }
 
 namespace {
@@ -123,7 +128,7 @@ std::vector<FolderEntry> ListEntries(const std::string& folder) {
     do {
         const std::string name = found.cFileName;
         if (name == "." || name == "..") continue;
-        entries.push_back({name, KindOf(found.dwFileAttributes)});
+        entries.push_back({name, KindOf(found)});
     } while (FindNextFileA(search.get(), &found));
     return entries;
 }
