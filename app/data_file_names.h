@@ -10,5 +10,6 @@ inline constexpr const char* kReminderFile = "\\Reminder";
 inline constexpr const char* kAlarmFile = "\\Alarm";
 inline constexpr const char* kDiaryFolder = "\\Diary";
 inline constexpr const char* kBackupFolder = "\\Backup";
+inline constexpr const char* kConflictFolder = "\\Conflicts";
 
 }  // namespace app

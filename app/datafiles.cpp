@@ -31,7 +31,8 @@ std::string JoinLines(const std::vector<std::string>& values) {
     return content;
 }
 
-Status ReplaceFile(FileSystem& files, const std::string& path, const std::string& bytes) {
+Status ReplaceFile(FileSystem& files, const std::string& path, const std::string& bytes,
+                   const StillCurrent& stillCurrent) {
     const std::string writing = path + kWritingSuffix;
     const std::string written = path + kWrittenSuffix;
     if (Status status = files.writeNewFile(writing, bytes); !status) {
@@ -42,6 +43,10 @@ Status ReplaceFile(FileSystem& files, const std::string& path, const std::string
     if (Status status = files.moveReplacing(writing, written); !status) {
         files.removeFile(writing);
         return status;
+    }
+    if (stillCurrent && !stillCurrent()) {
+        files.removeFile(written);
+        return Status::failure("The file was changed by another program while it was being saved.");
     }
     if (Status status = files.moveReplacing(written, path); !status) {
         files.removeFile(written);
@@ -56,8 +61,9 @@ std::optional<std::vector<std::string>> ReadLines(FileSystem& files, const std::
     return SplitLines(*content);
 }
 
-Status WriteLines(FileSystem& files, const std::string& path, const std::vector<std::string>& values) {
-    return ReplaceFile(files, path, JoinLines(values));
+Status WriteLines(FileSystem& files, const std::string& path, const std::vector<std::string>& values,
+                  const StillCurrent& stillCurrent) {
+    return ReplaceFile(files, path, JoinLines(values), stillCurrent);
 }
 
 bool FilePresent(FileSystem& files, const std::string& path) {

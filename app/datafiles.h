@@ -3,6 +3,7 @@
 // one step, so a crash, a kill or a full disk leaves the old or the new file whole.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,14 +33,22 @@ std::vector<std::string> SplitLines(const std::string& content);
 // Joins values into file content: each value followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& values);
 
-// Writes `bytes` as the new content of `path`, atomically (see above).
-Status ReplaceFile(FileSystem& files, const std::string& path, const std::string& bytes);
+// Asked just before the copy takes the file's place: false when the file must stay as it is
+// (another program changed it since the caller read it).
+using StillCurrent = std::function<bool()>;
+
+// Writes `bytes` as the new content of `path`, atomically (see above). When `stillCurrent` is
+// given and says no, the complete copy is removed, the file stays as it is, and the result is a
+// failure.
+Status ReplaceFile(FileSystem& files, const std::string& path, const std::string& bytes,
+                   const StillCurrent& stillCurrent = {});
 
 // Reads the lines of a text file; nullopt when it cannot be read.
 std::optional<std::vector<std::string>> ReadLines(FileSystem& files, const std::string& path);
 
-// Rewrites a text file whole with one line per value.
-Status WriteLines(FileSystem& files, const std::string& path, const std::vector<std::string>& values);
+// Rewrites a text file whole with one line per value (see ReplaceFile for `stillCurrent`).
+Status WriteLines(FileSystem& files, const std::string& path, const std::vector<std::string>& values,
+                  const StillCurrent& stillCurrent = {});
 
 // A file counts as present only when it is an ordinary file: a folder, or a file marked hidden
 // or system, counts as missing.

@@ -10,6 +10,7 @@
 
 #include "app/module.h"
 #include "app/window_look.h"
+#include "diary/day_tables.h"
 #include "platform/form.h"
 
 namespace app {
@@ -41,12 +42,13 @@ public:
     void ShowMonth();
 
     // The Today action: returns the view to today's month and year, saving the tables first. A
-    // year whose lines could not be saved is not left, so they are not lost. Returns the files
-    // that could not be saved (see SaveDiary); the caller reports them.
-    std::vector<std::string> ShowToday();
+    // year whose lines could not be saved is not left, so they are not lost. Returns what the
+    // save found (see SaveDiary); the caller reports it.
+    SaveReport ShowToday();
 
-    // Tells the user which files could not be saved; does nothing for an empty list.
-    void ReportSaveFailures(const std::vector<std::string>& failures);
+    // Tells the user which files could not be saved, then which days clashed with another copy
+    // of their file; says nothing of what the report does not hold.
+    void ReportSave(const SaveReport& report);
 
     // Shell.
     Control* Focus = nullptr;        // receives the keyboard focus; lies below the visible area
@@ -108,8 +110,8 @@ private:
     void StepYear(int delta);
     void PickMonth(int month);
     // Saves the tables, then shows `month` of `year` reloaded from its file, unless lines of the
-    // shown year could not be written. Returns the files that could not be saved.
-    std::vector<std::string> ReloadYear(int year, int month);
+    // shown year could not be written. Returns what the save found.
+    SaveReport ReloadYear(int year, int month);
     // The year editor (diary/year_editor.cpp).
     void BuildYearEditor();
     void OpenYearEditor();
@@ -117,6 +119,9 @@ private:
     void CommitYearEditor();
 
     void PlaceOnScreen();
+    // Paints the year view and the day panel from the tables as they are (a save may have merged
+    // lines into them), without reading the year file.
+    void PaintTables();
     void PaintMonthGrid(int month);
     void PaintDay(int day);
     void EmptyRow(int day);
@@ -141,6 +146,9 @@ private:
     void CommitEdits();
     // True when the program may end: everything was saved, or the user chose to end anyway.
     bool MayEndAfter(const std::vector<std::string>& failures);
+    // One message for the days whose lines this program and another copy of their file both
+    // changed; nothing when there are none.
+    void ReportClashes(const std::vector<DayClash>& clashes);
     void EndProgram();
 
     Module& module_;

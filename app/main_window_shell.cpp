@@ -1,6 +1,7 @@
 // The main window's own behaviour: start, placement, focus, dragging, hiding, ending, and the
 // images that open the help page and the web site.
 #include "alarm/day_message.h"
+#include "app/line_merge.h"
 #include "app/main_window.h"
 #include "app/session.h"
 #include "app/tray_icon.h"
@@ -97,12 +98,43 @@ void FrmDiar::BackgroundMove(const MouseEvent& e) {
     form_->move(bounds.x + e.x - module_.DragStartX, bounds.y + e.y - module_.DragStartY);
 }
 
-void FrmDiar::ReportSaveFailures(const std::vector<std::string>& failures) {
-    if (failures.empty()) return;
-    module_.platform.showMessage(kProductName,
-                                 "These files could not be saved:\r\n\r\n" + Listed(failures) +
-                                     "\r\nYour changes are kept, and the program tries again the next time it saves.",
-                                 platform::MessageIcon::Stop);
+void FrmDiar::ReportSave(const SaveReport& report) {
+    if (!report.failures.empty()) {
+        module_.platform.showMessage(
+            kProductName,
+            "These files could not be saved:\r\n\r\n" + Listed(report.failures) +
+                "\r\nYour changes are kept, and the program tries again the next time it saves.",
+            platform::MessageIcon::Stop);
+    }
+    ReportClashes(report.clashes);
+}
+
+void FrmDiar::ReportClashes(const std::vector<DayClash>& clashes) {
+    if (clashes.empty()) return;
+    // One line per file, its days in the file's order.
+    std::string days;
+    std::string conflictFile;
+    for (std::size_t i = 0; i < clashes.size(); ++i) {
+        const DayClash& clash = clashes[i];
+        if (i == 0 || clash.file != clashes[i - 1].file) {
+            days += (i == 0 ? "" : "\r\n") + clash.file + ": ";
+        } else {
+            days += ", ";
+        }
+        days += DayMonth(clash.month, clash.day);
+        if (!clash.conflictFile.empty()) conflictFile = clash.conflictFile;
+    }
+    std::string text =
+        "These days were changed here and, meanwhile, in another copy of their file (from another "
+        "computer, through a synced folder):\r\n\r\n" +
+        days +
+        "\r\n\r\nEach of these lines now holds what both copies wrote, this computer's text first, joined by \"" +
+        kClashSeparator + "\".";
+    if (!conflictFile.empty()) {
+        text += " Where both did not fit, the line holds this computer's text, and the other copy's is in:\r\n\r\n" +
+                conflictFile;
+    }
+    module_.platform.showMessage(kProductName, text, platform::MessageIcon::Information);
 }
 
 void FrmDiar::CommitEdits() {
@@ -121,9 +153,11 @@ bool FrmDiar::MayEndAfter(const std::vector<std::string>& failures) {
 void FrmDiar::ExitorUp(const MouseEvent& e) {
     CommitEdits();
     // Saved before the question, so that the files are written even when the user stays.
-    const auto failures = SaveBeforeEnd(module_);
-    if (!failures.empty()) {
-        if (!MayEndAfter(failures)) return;
+    const auto report = SaveBeforeEnd(module_);
+    PaintTables();
+    ReportClashes(report.clashes);
+    if (!report.failures.empty()) {
+        if (!MayEndAfter(report.failures)) return;
     } else if (!ModifierHeld(e.shift) && !module_.platform.askYesNo(kProductName, "Are you sure you want to exit?",
                                                                     platform::MessageIcon::Question)) {
         return;
@@ -133,15 +167,20 @@ void FrmDiar::ExitorUp(const MouseEvent& e) {
 
 void FrmDiar::MinimalizatorUp(const MouseEvent& e) {
     if (e.button != platform::kLeftButton) return;
-    // Files that cannot be saved here are tried again, and reported, by the save below.
-    ShowToday();
+    // Files that cannot be saved here are tried again, and reported, by the save below; the days
+    // merged here are reported with those merged there.
+    auto report = ShowToday();
     CommitEdits();
-    const auto failures = SaveBeforeEnd(module_);
+    auto saved = SaveBeforeEnd(module_);
+    report.failures = std::move(saved.failures);
+    report.clashes.insert(report.clashes.end(), saved.clashes.begin(), saved.clashes.end());
+    PaintTables();
     if (ModifierHeld(e.shift)) {
-        if (MayEndAfter(failures)) EndProgram();
+        ReportClashes(report.clashes);
+        if (MayEndAfter(report.failures)) EndProgram();
         return;
     }
-    ReportSaveFailures(failures);
+    ReportSave(report);
     form_->hide();
 }
 

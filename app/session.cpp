@@ -10,8 +10,9 @@
 
 namespace app {
 
-std::vector<std::string> SaveBeforeEnd(Module& module) {
-    std::vector<std::string> failures = SaveDiary(module.platform.files(), module);
+SaveReport SaveBeforeEnd(Module& module) {
+    SaveReport report = SaveDiary(module.platform.files(), module, module.platform.now());
+    auto& failures = report.failures;
     if (auto status = alarms::SaveAlarms(module.platform.files(), module); !status)
         failures.push_back(module.Path(kAlarmFile) + ": " + status.error);
     // Notes typed into in the last seconds have not saved themselves yet.
@@ -23,7 +24,7 @@ std::vector<std::string> SaveBeforeEnd(Module& module) {
     }
     if (auto status = SaveSettings(module.platform.files(), module); !status)
         failures.push_back(module.Path(kSettingsFile) + ": " + status.error);
-    return failures;
+    return report;
 }
 
 void SaveBeforeSessionEnd(Module& module) {

@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace app {
 
@@ -64,6 +66,11 @@ struct SharedValues {
     int ShownMonth = 1;
     bool DiaryDirty = false;
     bool RemindersDirty = false;
+    // The lines of the year files and "\Reminder" as the program last read or wrote them (a year
+    // file's as its cells were made whole), by the file's path, so that another year's lines are
+    // never taken for the shown year's. Before it writes, SaveDiary compares the file with them:
+    // lines that differ arrived from another copy of the file (a sync client's) and are merged.
+    std::map<std::string, std::vector<std::string>> LinesLastSeen;
 
     // Alarms and messages.
     std::array<std::string, 32> DayAlarms{};     // 1..31

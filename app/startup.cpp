@@ -66,6 +66,7 @@ bool InitData(Module& module) {
     files.createFolder(module.Path(kDiaryFolder));
     RecoverInterruptedWrites(files, module.DataPath);
     RecoverInterruptedWrites(files, module.Path(kDiaryFolder));
+    RecoverInterruptedWrites(files, module.Path(kConflictFolder));
     // A folder unpacked from the release holds the help page and the sound but no data yet.
     const bool firstRun = std::none_of(std::begin(kFirstRunFiles), std::end(kFirstRunFiles),
                                        [&](const char* name) { return FilePresent(files, module.Path(name)); });

@@ -76,8 +76,8 @@ void BM_SaveDiary(benchmark::State& state) {
     for (auto _ : state) {
         program.module->DiaryDirty = true;
         program.module->RemindersDirty = true;
-        const auto failures = app::SaveDiary(files, *program.module);
-        if (!failures.empty()) state.SkipWithError("SaveDiary failed");
+        const auto report = app::SaveDiary(files, *program.module, program.module->platform.now());
+        if (!report.failures.empty()) state.SkipWithError("SaveDiary failed");
     }
 }
 BENCHMARK(BM_SaveDiary)->Unit(benchmark::kMicrosecond);

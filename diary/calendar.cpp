@@ -16,7 +16,11 @@ int Weekday(int year, int month, int day) {
 }
 
 std::string DayMonthYear(const platform::DateTime& date) {
-    return std::to_string(date.day) + "." + std::to_string(date.month) + "." + std::to_string(date.year);
+    return DayMonth(date.month, date.day) + std::to_string(date.year);
+}
+
+std::string DayMonth(int month, int day) {
+    return std::to_string(day) + "." + std::to_string(month) + ".";
 }
 
 }  // namespace app

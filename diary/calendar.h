@@ -13,4 +13,7 @@ int Weekday(int year, int month, int day);
 // "d.m.yyyy": day and month without leading zeros (5.12.2026).
 std::string DayMonthYear(const platform::DateTime& date);
 
+// "d.m.": a date of any year, as a day's line is named (5.12.).
+std::string DayMonth(int month, int day);
+
 }  // namespace app

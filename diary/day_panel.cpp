@@ -51,7 +51,7 @@ void FrmDiar::BuildDayPanel() {
         DenSv[d] = &form_->add(ControlKind::Image, "DenSv", d, layout_.Place({57, top, 15, 15}));
         DenLine[d] = &form_->add(ControlKind::TextBox, "DenLine", d, layout_.Place({75, top + 1, 417, 13}));
         DenLine[d]->setBackColor(kLineBack);
-        DenLine[d]->setMaxLength(256);
+        DenLine[d]->setMaxLength(static_cast<int>(kDiaryTextLength));
         DenLine[d]->onKeyDown = [this, d](int key, int shift) { DayLineKey(d, key, shift); };
         DenLine[d]->onLostFocus = [this, d] { CommitDayLine(d); };
         Riadok[d] = &form_->add(ControlKind::Line, "Riadok", d, {});

@@ -1,8 +1,12 @@
 #include "diary/day_tables.h"
 
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 #include "app/datafiles.h"
+#include "app/line_merge.h"
+#include "diary/calendar.h"
 
 namespace app {
 
@@ -15,16 +19,146 @@ char CodeAt(const std::string& cell, std::size_t position) {
     return position < cell.size() && position < kDiaryCodeLength ? cell[position] : '#';
 }
 
-// A year file damaged by hand or by a disk fault may hold a line shorter than the code; it is
-// filled up with "#" so that every later reader finds a whole code (an empty line reads as an
-// empty day).
-std::string WholeCell(std::string line) {
-    if (line.size() < kDiaryCodeLength) line.append(kDiaryCodeLength - line.size(), '#');
-    return line;
-}
-
 std::string Failure(const std::string& path, const platform::Status& status) {
     return path + ": " + status.error;
+}
+
+// A file that changes again while it is being saved is read and merged again this often; the
+// last write no longer waits for it, so that a file another program keeps rewriting is still saved.
+constexpr int kMergeAttempts = 3;
+
+// The cells a file's lines give, as the load makes them: `count` of them; missing lines are empty
+// days. A year file damaged by hand or by a disk fault may hold a line shorter than the code; it
+// is filled up with "#" so that every later reader finds a whole code (an empty line reads as an
+// empty day).
+std::vector<std::string> Cells(const std::vector<std::string>& lines, std::size_t count, std::size_t codeLength) {
+    std::vector<std::string> cells(count, std::string(codeLength, '#'));
+    for (std::size_t i = 0; i < count && i < lines.size(); ++i) {
+        cells[i] = lines[i];
+        if (cells[i].size() < codeLength) cells[i].append(codeLength - cells[i].size(), '#');
+    }
+    return cells;
+}
+
+// One of the files SaveDiary writes from a day table, with the date of each of its lines.
+struct TableFile {
+    DayTable& table;
+    std::string name;  // in the data folder, with its leading "\"
+    std::vector<std::pair<int, int>> dates;
+    LineShape shape;
+
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        lines.reserve(dates.size());
+        for (const auto& [m, d] : dates) lines.push_back(table(m, d));
+        return lines;
+    }
+};
+
+std::vector<std::pair<int, int>> YearDates() {
+    std::vector<std::pair<int, int>> dates;
+    for (int m = 1; m <= 12; ++m) {
+        for (int d = 1; d <= kYearFileDaysPerMonth; ++d) dates.emplace_back(m, d);
+    }
+    return dates;
+}
+
+std::vector<std::pair<int, int>> RecurringDates() {
+    std::vector<std::pair<int, int>> dates;
+    for (int m = 1; m <= 12; ++m) {
+        for (int d = 1; d <= kRecurringDaysInMonth[m]; ++d) dates.emplace_back(m, d);
+    }
+    return dates;
+}
+
+// A file as the save finds it. Unreadable is present without bytes.
+struct Found {
+    bool present = false;
+    std::optional<std::string> bytes;
+    bool operator==(const Found&) const = default;
+};
+
+Found Look(FileSystem& files, const std::string& path) {
+    Found found{FilePresent(files, path), std::nullopt};
+    if (found.present) found.bytes = files.readFile(path);
+    return found;
+}
+
+// The clashes that did not fit into their lines, as entries of the conflict file: which line, and
+// both texts.
+std::vector<std::string> ConflictEntries(const TableFile& file, const std::vector<LineClash>& clashes) {
+    std::vector<std::string> entries;
+    for (const auto& clash : clashes) {
+        if (!clash.tooLong) continue;
+        const auto& [m, d] = file.dates[clash.line];
+        const auto text = [&](const std::string& line) { return line.substr(file.shape.codeLength); };
+        entries.push_back(file.name.substr(1) + " " + DayMonth(m, d));
+        entries.push_back("  This computer: " + text(clash.ours));
+        entries.push_back("  Other copy:    " + text(clash.theirs));
+        entries.emplace_back();
+    }
+    return entries;
+}
+
+// Adds entries at the end of the conflict file, crash-safe as every data file; the file is never
+// started anew over one that is there but cannot be read.
+Status AppendConflicts(FileSystem& files, const SharedValues& values, const std::string& path,
+                       const std::vector<std::string>& entries) {
+    if (!AnythingAt(files, values.Path(kConflictFolder))) files.createFolder(values.Path(kConflictFolder));
+    std::string content;
+    if (AnythingAt(files, path)) {
+        std::string why;
+        auto old = files.readFile(path, &why);
+        if (!old) return Status::failure(why);
+        content = std::move(*old);
+    }
+    return ReplaceFile(files, path, content + JoinLines(entries));
+}
+
+// Writes a table's file. Lines that another copy changed since the program last saw the file are
+// merged first, and the merge goes into the table too. Without what it saw, or with a file there
+// that cannot be read now, nobody can tell whose a change is: its own lines are written as they
+// are. The texts a clash leaves out of the line are in the conflict file before the data file
+// changes, so that no failure between the two loses them. Returns the failure, if any.
+std::optional<std::string> SaveTable(FileSystem& files, SharedValues& values, const TableFile& file,
+                                     const std::string& conflictFile, SaveReport& report) {
+    const std::string path = values.Path(file.name);
+    const std::vector<std::string> ours = file.Lines();
+    const auto seen = values.LinesLastSeen.find(path);
+    for (int attempt = 1;; ++attempt) {
+        const Found found = Look(files, path);
+        const bool mergeable = seen != values.LinesLastSeen.end() && (!found.present || found.bytes);
+        MergedLines merged{ours, {}};
+        if (mergeable && found.bytes) {
+            const auto theirs = Cells(SplitLines(*found.bytes), ours.size(), file.shape.codeLength);
+            if (theirs != seen->second) merged = MergeLines(seen->second, ours, theirs, file.shape);
+        }
+        if (const auto entries = ConflictEntries(file, merged.clashes); !entries.empty()) {
+            if (Status status = AppendConflicts(files, values, conflictFile, entries); !status) {
+                return Failure(conflictFile, status);
+            }
+        }
+        bool changed = false;
+        StillCurrent stillCurrent;
+        if (mergeable && attempt < kMergeAttempts) {
+            stillCurrent = [&] {
+                changed = Look(files, path) != found;
+                return !changed;
+            };
+        }
+        const Status status = WriteLines(files, path, merged.lines, stillCurrent);
+        if (changed) continue;
+        if (!status) return Failure(path, status);
+        for (std::size_t i = 0; i < file.dates.size(); ++i) {
+            file.table(file.dates[i].first, file.dates[i].second) = merged.lines[i];
+        }
+        values.LinesLastSeen[path] = std::move(merged.lines);
+        for (const auto& clash : merged.clashes) {
+            const auto& [m, d] = file.dates[clash.line];
+            report.clashes.push_back({file.name.substr(1), m, d, clash.tooLong ? conflictFile : std::string()});
+        }
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -33,6 +167,12 @@ std::string YearFile(int year) {
     char digits[8];
     std::snprintf(digits, sizeof digits, "%04d", year);
     return std::string(kDiaryFolder) + "\\" + digits;
+}
+
+std::string ConflictFile(const platform::DateTime& day) {
+    char name[16] = {};
+    std::snprintf(name, sizeof name, "%04d-%02d-%02d", day.year, day.month, day.day);
+    return std::string(kConflictFolder) + "\\" + name + ".txt";
 }
 
 std::string DiaryText(const std::string& cell) {
@@ -83,6 +223,7 @@ void LoadDayTables(FileSystem& files, SharedValues& values) {
             if (reminders && line < reminders->size()) values.Reminders(m, d) = (*reminders)[line];
         }
     }
+    values.LinesLastSeen[values.Path(kReminderFile)] = Cells(reminders.value_or(std::vector<std::string>{}), line, 0);
 }
 
 void CheckLeapYear(SharedValues& values) {
@@ -94,54 +235,39 @@ void CheckLeapYear(SharedValues& values) {
 }
 
 void LoadYear(FileSystem& files, SharedValues& values) {
-    for (int m = 1; m <= 12; ++m) {
-        for (int d = 1; d <= kYearFileDaysPerMonth; ++d) values.Diary(m, d) = kEmptyDiaryCell;
-    }
     CheckLeapYear(values);
     const std::string path = values.Path(YearFile(values.CurYear));
-    if (FilePresent(files, path)) {
-        if (const auto lines = ReadLines(files, path)) {
-            std::size_t line = 0;
-            for (int m = 1; m <= 12; ++m) {
-                for (int d = 1; d <= kYearFileDaysPerMonth && line < lines->size(); ++d, ++line) {
-                    values.Diary(m, d) = WholeCell((*lines)[line]);
-                }
-            }
-        }
-    }
+    std::optional<std::vector<std::string>> lines;
+    if (FilePresent(files, path)) lines = ReadLines(files, path);
+    const auto dates = YearDates();
+    auto cells = Cells(lines.value_or(std::vector<std::string>{}), dates.size(), kDiaryCodeLength);
+    for (std::size_t i = 0; i < dates.size(); ++i) values.Diary(dates[i].first, dates[i].second) = cells[i];
+    values.LinesLastSeen[path] = std::move(cells);
     values.DaysInMonth[2] = static_cast<std::uint8_t>(29 - values.NotLeapYear);
 }
 
-std::vector<std::string> SaveDiary(FileSystem& files, SharedValues& values) {
-    std::vector<std::string> failures;
+SaveReport SaveDiary(FileSystem& files, SharedValues& values, const platform::DateTime& today) {
+    SaveReport report;
+    const std::string conflictFile = values.Path(ConflictFile(today));
     if (values.DiaryDirty) {
-        std::vector<std::string> lines;
-        lines.reserve(12 * kYearFileDaysPerMonth);
-        for (int m = 1; m <= 12; ++m) {
-            for (int d = 1; d <= kYearFileDaysPerMonth; ++d) lines.push_back(values.Diary(m, d));
-        }
         // The folder is made at start-up; one removed while the program runs is made again.
         if (!AnythingAt(files, values.Path(kDiaryFolder))) files.createFolder(values.Path(kDiaryFolder));
-        const std::string path = values.Path(YearFile(values.CurYear));
-        if (const auto status = WriteLines(files, path, lines)) {
-            values.DiaryDirty = false;
+        const TableFile file{values.Diary, YearFile(values.CurYear), YearDates(), {kDiaryCodeLength, kDiaryTextLength}};
+        if (auto failure = SaveTable(files, values, file, conflictFile, report)) {
+            report.failures.push_back(std::move(*failure));
         } else {
-            failures.push_back(Failure(path, status));
+            values.DiaryDirty = false;
         }
     }
     if (values.RemindersDirty) {
-        std::vector<std::string> lines;
-        for (int m = 1; m <= 12; ++m) {
-            for (int d = 1; d <= kRecurringDaysInMonth[m]; ++d) lines.push_back(values.Reminders(m, d));
-        }
-        const std::string path = values.Path(kReminderFile);
-        if (const auto status = WriteLines(files, path, lines)) {
-            values.RemindersDirty = false;
+        const TableFile file{values.Reminders, kReminderFile, RecurringDates(), {0, kReminderLength}};
+        if (auto failure = SaveTable(files, values, file, conflictFile, report)) {
+            report.failures.push_back(std::move(*failure));
         } else {
-            failures.push_back(Failure(path, status));
+            values.RemindersDirty = false;
         }
     }
-    return failures;
+    return report;
 }
 
 }  // namespace app

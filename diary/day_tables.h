@@ -19,8 +19,17 @@ inline constexpr std::size_t kDiaryCodeLength = 5;
 // Lines of a year file: every month has 31, impossible dates included.
 inline constexpr int kYearFileDaysPerMonth = 31;
 
+// The longest text the boxes take: a day line's DenLine (after the code) and the recurring-note
+// editor SviatkyEd.
+inline constexpr std::size_t kDiaryTextLength = 256;
+inline constexpr std::size_t kReminderLength = 256;
+
 // "\Diary\0100" ... "\Diary\9999".
 std::string YearFile(int year);
+
+// "\Conflicts\yyyy-mm-dd.txt": where the saves of that day keep the texts that a clash left out
+// of their lines.
+std::string ConflictFile(const platform::DateTime& day);
 
 // What a cell says. A cell that lost code characters in a damaged file reads as if they were "#".
 std::string DiaryText(const std::string& cell);
@@ -43,9 +52,27 @@ void CheckLeapYear(SharedValues& values);
 // length of February for that year.
 void LoadYear(platform::FileSystem& files, SharedValues& values);
 
-// Writes the year file when Diary changed and "\Reminder" when Reminders changed. A flag is
-// cleared only once its file has been written whole; one line per file that could not be
-// written ("path: reason") is returned, and its changes stay in memory for the next try.
-std::vector<std::string> SaveDiary(platform::FileSystem& files, SharedValues& values);
+// A day whose line this program and another copy of its file (a sync client's) both changed to
+// different texts since the program last saw the file.
+struct DayClash {
+    std::string file;  // in the data folder: "Diary\2026", "Reminder"
+    int month = 0;
+    int day = 0;
+    // Empty when the line holds both texts; else the path of the conflict file that holds the
+    // other copy's text, which did not fit into the line beside ours.
+    std::string conflictFile;
+};
+
+struct SaveReport {
+    std::vector<std::string> failures;  // "path: reason", one per file that could not be written
+    std::vector<DayClash> clashes;
+};
+
+// Writes the year file when Diary changed and "\Reminder" when Reminders changed. Each file is
+// read first: lines another copy changed since LinesLastSeen are merged with the table's
+// (MergeLines), the merge goes into the table as well as the file, and the texts too long to
+// join go into ConflictFile(today) first. A flag is cleared only once its file has been written
+// whole; a file that could not be written keeps its changes in memory for the next try.
+SaveReport SaveDiary(platform::FileSystem& files, SharedValues& values, const platform::DateTime& today);
 
 }  // namespace app

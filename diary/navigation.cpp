@@ -40,7 +40,7 @@ void FrmDiar::BuildNavigation() {
     DiNext->onMouseUp = OnLeftRelease([this] { StepMonth(+1); });
     Minus->onMouseUp = OnLeftRelease([this] { StepYear(-1); });
     Plus->onMouseUp = OnLeftRelease([this] { StepYear(+1); });
-    ButToday->onMouseUp = OnLeftRelease([this] { ReportSaveFailures(ShowToday()); });
+    ButToday->onMouseUp = OnLeftRelease([this] { ReportSave(ShowToday()); });
     for (int m = 1; m <= 12; ++m) MesiacClick[m]->onMouseUp = OnLeftRelease([this, m] { PickMonth(m); });
 }
 
@@ -55,14 +55,14 @@ void FrmDiar::StepMonth(int delta) {
     // Over New Year: back into December of the year before, on into January of the next.
     const int year = module_.CurYear + delta;
     if (year < kFirstYear || year > kLastYear) return;
-    ReportSaveFailures(ReloadYear(year, delta < 0 ? 12 : 1));
+    ReportSave(ReloadYear(year, delta < 0 ? 12 : 1));
 }
 
 void FrmDiar::StepYear(int delta) {
     CommitEdits();
     const int year = module_.CurYear + delta;
     if (year < kFirstYear || year > kLastYear) return;
-    ReportSaveFailures(ReloadYear(year, 1));
+    ReportSave(ReloadYear(year, 1));
 }
 
 void FrmDiar::PickMonth(int month) {
@@ -71,28 +71,32 @@ void FrmDiar::PickMonth(int month) {
     ShowMonth();
 }
 
-std::vector<std::string> FrmDiar::ReloadYear(int year, int month) {
-    auto failures = SaveDiary(module_.platform.files(), module_);
-    // Reloading would drop the lines that could not be written: stay in their year.
-    if (module_.DiaryDirty) return failures;
+SaveReport FrmDiar::ReloadYear(int year, int month) {
+    auto report = SaveDiary(module_.platform.files(), module_, module_.platform.now());
+    // Reloading would drop the lines that could not be written: stay in their year, with what the
+    // save merged into the tables shown.
+    if (module_.DiaryDirty) {
+        PaintTables();
+        return report;
+    }
     module_.CurYear = year;
     module_.ShownMonth = month;
     ShowYear();
-    return failures;
+    return report;
 }
 
-std::vector<std::string> FrmDiar::ShowToday() {
+SaveReport FrmDiar::ShowToday() {
     CommitEdits();
     const auto today = module_.platform.now();
     if (today.year == module_.CurYear && today.month == module_.ShownMonth) return {};
     LabToday->setCaption(DayMonthYear(today));
-    auto failures = ReloadYear(today.year, today.month);
+    auto report = ReloadYear(today.year, today.month);
     // Lines that could not be saved keep their year; inside it, today's month can still be shown.
     if (module_.DiaryDirty && today.year == module_.CurYear) {
         module_.ShownMonth = today.month;
         ShowMonth();
     }
-    return failures;
+    return report;
 }
 
 }  // namespace app

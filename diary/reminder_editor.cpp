@@ -1,12 +1,12 @@
 // The recurring-note editor SviatkyEd: a click on a day's marker opens it over that day's line;
 // Enter or leaving it writes the note into Reminders, Esc drops what was typed.
 #include "app/main_window.h"
+#include "diary/day_tables.h"
 
 namespace app {
 
 namespace {
 
-constexpr int kReminderLength = 256;
 constexpr platform::ColorRef kEditorText = 0x00000040;        // "&H00000040": dark red
 constexpr platform::ColorRef kEditorBackground = 0x00C0E0FF;  // "&H00C0E0FF": light yellow
 
@@ -18,7 +18,7 @@ void FrmDiar::BuildReminderEditor() {
     const auto line = DenLine[1]->rect();
     const auto marker = DenSv[1]->rect();
     SviatkyEd = &form_->add(platform::ControlKind::TextBox, "SviatkyEd", {line.x, marker.y, line.w, marker.h});
-    SviatkyEd->setMaxLength(kReminderLength);
+    SviatkyEd->setMaxLength(static_cast<int>(kReminderLength));
     SviatkyEd->setForeColor(kEditorText);
     SviatkyEd->setBackColor(kEditorBackground);
     SviatkyEd->setBold(true);

@@ -58,7 +58,7 @@ void FrmDiar::CommitYearEditor() {
     RokEdit->setText("");
     RokEdit->setVisible(false);
     // Fewer than three digits only close the editor.
-    if (year >= kFirstYear && year <= kLastYear && year != module_.CurYear) ReportSaveFailures(ReloadYear(year, 1));
+    if (year >= kFirstYear && year <= kLastYear && year != module_.CurYear) ReportSave(ReloadYear(year, 1));
 }
 
 }  // namespace app

@@ -89,6 +89,10 @@ void FrmDiar::ShowYear() {
     RokTit->setCaption(year);
     RokTitSH->setCaption(year);
     LoadYear(module_.platform.files(), module_);
+    PaintTables();
+}
+
+void FrmDiar::PaintTables() {
     for (int m = 1; m <= 12; ++m) PaintMonthGrid(m);
     ShowMonth();
 }

@@ -64,8 +64,8 @@ TEST_F(DayChange, TheDayMessageAndTrayDescribeTodayWhileAnotherMonthIsShown) {
 TEST_F(DayChange, ATodayActionAfterMidnightDoesNotHideTheNewDate) {
     module->ShownMonth = 11;
     platform.advance(12000);  // 0:00:02, before the clock's next look
-    const auto failures = diar().ShowToday();
-    ASSERT_TRUE(failures.empty());
+    const auto report = diar().ShowToday();
+    ASSERT_TRUE(report.failures.empty());
     ASSERT_EQ(diar().LabToday->caption(), "8.12.2026");
     Ticks(1);
     EXPECT_EQ(platform.headlessTray().calls, (std::vector<std::string>{"add", "remove", "add"}));

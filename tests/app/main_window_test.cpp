@@ -191,6 +191,35 @@ TEST_F(MainWindow, HideSavesAndHides) {
     EXPECT_EQ(yearLine(2026, 12, 1), "#####Advent");
 }
 
+TEST_F(MainWindow, HideTellsOnceWhichDaysClashedWithAnotherCopyAndShowsTheMerge) {
+    showWindow();
+    changeLine(12, 7, "here");
+    module->Reminders(12, 9) = "note " + std::string(200, 'h');
+    module->RemindersDirty = true;
+    // The other computer's copies arrive, as a sync client writes them.
+    std::vector<std::string> year(372, "#####");
+    year[11 * 31 + 6] = "#####there";
+    year[11 * 31 + 7] = "#####arrived";
+    putFile(app::YearFile(2026), app::JoinLines(year));
+    auto notes = app::SplitLines(file("\\Reminder"));
+    ASSERT_EQ(notes.size(), 366u);
+    notes[366 - 31 + 8] = "note " + std::string(100, 't');
+    putFile("\\Reminder", app::JoinLines(notes));
+
+    platform.click(*diar().Minimalizator);
+    EXPECT_FALSE(form().visible());
+    ASSERT_EQ(platform.dialogs.size(), 1u);
+    const auto& message = platform.dialogs[0];
+    EXPECT_EQ(message.kind, DialogCall::Kind::Message);
+    EXPECT_NE(message.text.find("Diary\\2026: 7.12."), std::string::npos) << message.text;
+    EXPECT_NE(message.text.find("Reminder: 9.12."), std::string::npos) << message.text;
+    EXPECT_NE(message.text.find(data(app::ConflictFile(platform.now()))), std::string::npos) << message.text;
+    // The calendar shows what was saved.
+    EXPECT_EQ(diar().DenLine[7]->text(), "here <> there");
+    EXPECT_EQ(diar().DenLine[8]->text(), "arrived");
+    EXPECT_EQ(yearLine(2026, 12, 8), "#####arrived");
+}
+
 TEST_F(MainWindow, HideReactsToTheLeftButtonOnly) {
     showWindow();
     platform.click(*diar().Minimalizator, kRightButton);
@@ -269,8 +298,8 @@ TEST_F(MainWindow, TodayInTheSameYearKeepsLinesThatCouldNotBeSaved) {
     diar().ShowMonth();
     changeLine(3, 3, "March line");
     makeDataReadOnly();
-    const auto failures = diar().ShowToday();
-    EXPECT_EQ(failures.size(), 1u);
+    const auto report = diar().ShowToday();
+    EXPECT_EQ(report.failures.size(), 1u);
     EXPECT_EQ(module->ShownMonth, 12);
     EXPECT_EQ(module->Diary(3, 3), "#####March line");
     EXPECT_TRUE(module->DiaryDirty);

@@ -4,6 +4,7 @@
 
 #include "app/datafiles.h"
 #include "support/app_fixture.h"
+#include "support/file_systems.h"
 
 namespace {
 
@@ -14,6 +15,14 @@ using testing_support::AppTest;
 int RecurringLine(int month, int day) {
     constexpr int kFirstLine[13] = {0, 1, 32, 61, 92, 122, 153, 183, 214, 245, 275, 306, 336};
     return kFirstLine[month] + day - 1;
+}
+
+std::size_t NoteLine(int month, int day) {
+    return static_cast<std::size_t>(RecurringLine(month, day) - 1);
+}
+
+std::size_t YearLine(int month, int day) {
+    return static_cast<std::size_t>((month - 1) * app::kYearFileDaysPerMonth + day - 1);
 }
 
 std::vector<std::string> Lines(int count, const std::string& fill) {
@@ -35,6 +44,9 @@ protected:
         module->CurYear = year;
         app::LoadYear(platform.memoryFiles(), *module);
     }
+    app::SaveReport save() { return app::SaveDiary(platform.memoryFiles(), *module, kToday); }
+
+    static constexpr platform::DateTime kToday{2026, 12, 7, 10, 0, 0};
 };
 
 TEST(YearFile, NamesTheYearWithFourDigits) {
@@ -181,7 +193,7 @@ TEST_F(DayTables, SavedYearReadsBackUnchanged) {
     module->Diary(2, 29) = "#####leap day in a common year";
     module->Diary(12, 31) = "B####";  // formatted, no text
     module->DiaryDirty = true;
-    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
+    EXPECT_TRUE(save().failures.empty());
     EXPECT_FALSE(module->DiaryDirty);
 
     const auto written = lines("\\Diary\\0100");
@@ -203,7 +215,7 @@ TEST_F(DayTables, RemindersAreSavedWithTheTwentyNinthOfFebruaryInEveryYear) {
     module->Reminders(2, 29) = "Leap birthday";
     module->Reminders(3, 1) = "Spring";
     module->RemindersDirty = true;
-    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
+    EXPECT_TRUE(save().failures.empty());
     EXPECT_FALSE(module->RemindersDirty);
     EXPECT_EQ(module->DaysInMonth[2], 28);  // the shown year keeps its February
 
@@ -221,7 +233,7 @@ TEST_F(DayTables, RemindersAreSavedWithTheTwentyNinthOfFebruaryInEveryYear) {
 TEST_F(DayTables, NothingIsWrittenWhenNothingChanged) {
     loadYear(2030);
     loadYear(2031);
-    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
+    EXPECT_TRUE(save().failures.empty());
     EXPECT_EQ(platform.memoryFiles().writeCount(), 0);
 }
 
@@ -230,7 +242,7 @@ TEST_F(DayTables, ClearingTheLastLineStillRewritesTheYear) {
     loadYear(2030);
     module->Diary(1, 1) = kEmptyDiaryCell;
     module->DiaryDirty = true;
-    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
+    EXPECT_TRUE(save().failures.empty());
     EXPECT_EQ(file("\\Diary\\2030"), app::JoinLines(Lines(372, kEmptyDiaryCell)));
 }
 
@@ -259,7 +271,7 @@ TEST_F(DayTables, FailedSaveKeepsTheChangesDirtyAndTheOldFilesWhole) {
         module->DiaryDirty = true;
         module->RemindersDirty = true;
         c.fault();
-        const auto failures = app::SaveDiary(platform.memoryFiles(), *module);
+        const auto failures = save().failures;
         c.mend();
         ASSERT_EQ(failures.size(), c.failures) << c.name;
         EXPECT_EQ(failures[0].rfind(data("\\Diary\\2030") + ": ", 0), 0u) << c.name << ": " << failures[0];
@@ -267,16 +279,207 @@ TEST_F(DayTables, FailedSaveKeepsTheChangesDirtyAndTheOldFilesWhole) {
         EXPECT_EQ(module->RemindersDirty, c.failures == 2) << c.name;
         EXPECT_EQ(file("\\Diary\\2030"), "#####old\r\n") << c.name;
         EXPECT_EQ(module->Diary(1, 1), "#####new") << c.name;
-        putLines("\\Reminder", Lines(366, "old"));
     }
 
     // The next save point tries again.
     module->RemindersDirty = true;
-    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
+    EXPECT_TRUE(save().failures.empty());
     EXPECT_FALSE(module->DiaryDirty);
     EXPECT_FALSE(module->RemindersDirty);
     EXPECT_EQ(lines("\\Diary\\2030")[0], "#####new");
     EXPECT_EQ(lines("\\Reminder")[0], "new");
+}
+
+// Another copy of the files, as a sync client brings it from another computer, written over
+// them while the program runs.
+class SyncedFiles : public DayTables {
+protected:
+    SyncedFiles() {
+        year = Lines(372, kEmptyDiaryCell);
+        year[YearLine(1, 1)] = "#####seen by both";
+        reminders = Lines(366, "");
+        putLines("\\Diary\\2030", year);
+        putLines("\\Reminder", reminders);
+        app::LoadDayTables(platform.memoryFiles(), *module);
+        loadYear(2030);
+    }
+    // Writes the other copy's lines, as the sync client renames its file over the old one.
+    void arrive() {
+        putLines("\\Diary\\2030", year);
+        putLines("\\Reminder", reminders);
+    }
+    std::vector<std::string> year;
+    std::vector<std::string> reminders;
+};
+
+TEST_F(SyncedFiles, LinesChangedOutsideAndHereAreBothSavedAndAClashKeepsBoth) {
+    module->Diary(1, 2) = "#####typed here";
+    module->Diary(1, 4) = "BR###here";
+    module->Reminders(1, 2) = "note here";
+    module->Reminders(1, 4) = "note from here";
+    module->DiaryDirty = true;
+    module->RemindersDirty = true;
+    year[YearLine(1, 3)] = "#####arrived";
+    year[YearLine(1, 4)] = "#G###there";
+    year[YearLine(1, 1)] = kEmptyDiaryCell;  // cleared on the other computer
+    reminders[NoteLine(1, 3)] = "arrived note";
+    reminders[NoteLine(1, 4)] = "note from there";
+    arrive();
+
+    const auto report = save();
+    EXPECT_TRUE(report.failures.empty());
+    EXPECT_FALSE(module->DiaryDirty);
+    EXPECT_FALSE(module->RemindersDirty);
+
+    const auto written = lines("\\Diary\\2030");
+    ASSERT_EQ(written.size(), 372u);
+    EXPECT_EQ(written[YearLine(1, 1)], kEmptyDiaryCell);
+    EXPECT_EQ(written[YearLine(1, 2)], "#####typed here");
+    EXPECT_EQ(written[YearLine(1, 3)], "#####arrived");
+    EXPECT_EQ(written[YearLine(1, 4)], "BR###here <> there");
+    const auto writtenNotes = lines("\\Reminder");
+    ASSERT_EQ(writtenNotes.size(), 366u);
+    EXPECT_EQ(writtenNotes[NoteLine(1, 2)], "note here");
+    EXPECT_EQ(writtenNotes[NoteLine(1, 3)], "arrived note");
+    EXPECT_EQ(writtenNotes[NoteLine(1, 4)], "note from here <> note from there");
+    // The tables hold what was written, so the calendar shows the merge.
+    for (int m = 1; m <= 12; ++m) {
+        for (int d = 1; d <= 31; ++d) EXPECT_EQ(module->Diary(m, d), written[YearLine(m, d)]) << d << "." << m;
+        for (int d = 1; d <= module->DaysInMonth[static_cast<std::size_t>(m)]; ++d) {
+            EXPECT_EQ(module->Reminders(m, d), writtenNotes[NoteLine(m, d)]);
+        }
+    }
+
+    ASSERT_EQ(report.clashes.size(), 2u);
+    EXPECT_EQ(report.clashes[0].file, "Diary\\2030");
+    EXPECT_EQ(report.clashes[1].file, "Reminder");
+    for (const auto& clash : report.clashes) {
+        EXPECT_EQ(std::pair(clash.month, clash.day), std::pair(1, 4)) << clash.file;
+        EXPECT_EQ(clash.conflictFile, "") << clash.file;
+    }
+    EXPECT_EQ(file(app::ConflictFile(kToday)), "<missing>");
+
+    // What was written is what the next save compares with: nothing clashes again.
+    module->Diary(1, 5) = "#####later";
+    module->DiaryDirty = true;
+    EXPECT_TRUE(save().clashes.empty());
+    EXPECT_EQ(lines("\\Diary\\2030")[YearLine(1, 4)], "BR###here <> there");
+}
+
+TEST_F(SyncedFiles, AClashTooLongForTheLineKeepsOursAndPutsBothTextsIntoTheConflictFile) {
+    const std::string here(200, 'h');
+    const std::string there(100, 't');
+    module->Diary(3, 5) = "B####" + here;
+    module->Reminders(6, 7) = "note " + here;
+    module->DiaryDirty = true;
+    module->RemindersDirty = true;
+    year[YearLine(3, 5)] = "#####" + there;
+    reminders[NoteLine(6, 7)] = "note " + there;
+    arrive();
+    putFile("\\Conflicts\\2026-12-07.txt", "earlier entry\r\n");
+
+    const auto report = save();
+    EXPECT_TRUE(report.failures.empty());
+    EXPECT_EQ(module->Diary(3, 5), "B####" + here);
+    EXPECT_EQ(lines("\\Diary\\2030")[YearLine(3, 5)], "B####" + here);
+    EXPECT_EQ(module->Reminders(6, 7), "note " + here);
+
+    const std::string conflicts = file(app::ConflictFile(kToday));
+    EXPECT_EQ(conflicts.rfind("earlier entry\r\n", 0), 0u) << "entries are appended";
+    const auto diaryEntry = conflicts.find("Diary\\2030 5.3.");
+    const auto reminderEntry = conflicts.find("Reminder 7.6.");
+    ASSERT_NE(diaryEntry, std::string::npos) << conflicts;
+    ASSERT_NE(reminderEntry, std::string::npos) << conflicts;
+    // Each entry holds both texts, the diary's without their codes.
+    const std::string diaryPart = conflicts.substr(diaryEntry, reminderEntry - diaryEntry);
+    EXPECT_NE(diaryPart.find(" " + here + "\r\n"), std::string::npos) << diaryPart;
+    EXPECT_NE(diaryPart.find(" " + there + "\r\n"), std::string::npos) << diaryPart;
+    EXPECT_NE(conflicts.find(" note " + here + "\r\n", reminderEntry), std::string::npos);
+    EXPECT_NE(conflicts.find(" note " + there + "\r\n", reminderEntry), std::string::npos);
+
+    ASSERT_EQ(report.clashes.size(), 2u);
+    for (const auto& clash : report.clashes) EXPECT_EQ(clash.conflictFile, data(app::ConflictFile(kToday)));
+}
+
+TEST_F(SyncedFiles, AYearFileRemovedOutsideIsWrittenFromTheTable) {
+    module->Diary(2, 2) = "#####mine";
+    module->DiaryDirty = true;
+    platform.memoryFiles().removeFile(data("\\Diary\\2030"));
+    const auto report = save();
+    EXPECT_TRUE(report.failures.empty());
+    EXPECT_TRUE(report.clashes.empty());
+    EXPECT_EQ(lines("\\Diary\\2030")[YearLine(1, 1)], "#####seen by both");
+    EXPECT_EQ(lines("\\Diary\\2030")[YearLine(2, 2)], "#####mine");
+}
+
+TEST_F(SyncedFiles, AYearIsMergedWithItsOwnLinesOnly) {
+    // 2031 had no file when it was shown; its first file arrives from the other computer.
+    loadYear(2031);
+    module->Diary(1, 2) = "#####mine";
+    module->DiaryDirty = true;
+    auto other = Lines(372, kEmptyDiaryCell);
+    other[YearLine(1, 1)] = "#####their 2031";
+    putLines("\\Diary\\2031", other);
+
+    const auto report = save();
+    EXPECT_TRUE(report.clashes.empty());
+    EXPECT_EQ(lines("\\Diary\\2031")[YearLine(1, 1)], "#####their 2031");
+    EXPECT_EQ(lines("\\Diary\\2031")[YearLine(1, 2)], "#####mine");
+    EXPECT_EQ(lines("\\Diary\\2030"), year);
+}
+
+// Lets the other copy arrive while the save runs: when the save's copy is complete under its
+// ".new" name, just before it would take the file's place.
+class ArrivalDuringSave : public testing_support::FaultyFileSystem {
+public:
+    using FaultyFileSystem::FaultyFileSystem;
+    std::function<void()> arrive;
+
+    platform::Status moveReplacing(const std::string& from, const std::string& to) override {
+        if (arrive && to.ends_with(app::kWrittenSuffix)) arrive();
+        return FaultyFileSystem::moveReplacing(from, to);
+    }
+};
+
+TEST_F(SyncedFiles, ALineArrivingDuringTheSaveIsMergedAgain) {
+    module->Diary(2, 1) = "#####mine";
+    module->DiaryDirty = true;
+    ArrivalDuringSave files(platform.memoryFiles());
+    int arrivals = 0;
+    files.arrive = [&] {
+        if (arrivals++ > 0) return;
+        year[YearLine(3, 1)] = "#####late";
+        arrive();
+    };
+
+    const auto report = app::SaveDiary(files, *module, kToday);
+    EXPECT_TRUE(report.failures.empty());
+    EXPECT_EQ(arrivals, 2) << "written once more after the arrival";
+    const auto written = lines("\\Diary\\2030");
+    EXPECT_EQ(written[YearLine(2, 1)], "#####mine");
+    EXPECT_EQ(written[YearLine(3, 1)], "#####late");
+    EXPECT_EQ(module->Diary(3, 1), "#####late");
+    EXPECT_EQ(platform.memoryFiles().listFiles(data("\\Diary")), (std::vector<std::string>{"2030"}));
+}
+
+TEST_F(SyncedFiles, AFileRewrittenAtEverySaveIsStillSaved) {
+    module->Diary(2, 1) = "#####mine";
+    module->DiaryDirty = true;
+    ArrivalDuringSave files(platform.memoryFiles());
+    int arrivals = 0;
+    files.arrive = [&] {
+        year[YearLine(3, 1)] = "#####late " + std::to_string(++arrivals);
+        arrive();
+    };
+
+    const auto report = app::SaveDiary(files, *module, kToday);
+    EXPECT_TRUE(report.failures.empty());
+    EXPECT_FALSE(module->DiaryDirty);
+    const auto written = lines("\\Diary\\2030");
+    EXPECT_EQ(written[YearLine(2, 1)], "#####mine");
+    // The last write waits for nothing, so the arrival during it is the one line lost.
+    EXPECT_EQ(written[YearLine(3, 1)], "#####late " + std::to_string(arrivals - 1));
+    EXPECT_EQ(platform.memoryFiles().listFiles(data("\\Diary")), (std::vector<std::string>{"2030"}));
 }
 
 class WithoutDiaryFolder : public AppTest {
@@ -285,13 +488,14 @@ protected:
         module->DataPath = kDataPath;
         platform.memoryFiles().putFolder(kDataPath);
     }
+    app::SaveReport save() { return app::SaveDiary(platform.memoryFiles(), *module, platform.now()); }
 };
 
 TEST_F(WithoutDiaryFolder, SaveMakesTheFolderAgain) {
     module->CurYear = 2030;
     module->Diary(1, 1) = "#####x";
     module->DiaryDirty = true;
-    EXPECT_TRUE(app::SaveDiary(platform.memoryFiles(), *module).empty());
+    EXPECT_TRUE(save().failures.empty());
     EXPECT_TRUE(platform.memoryFiles().hasFolder(data("\\Diary")));
     EXPECT_EQ(file("\\Diary\\2030").substr(0, 8), "#####x\r\n");
 }

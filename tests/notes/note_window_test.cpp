@@ -243,7 +243,7 @@ TEST_F(NoteWindow, FailedAutosaveIsReportedKeepsTheTextAndIsRetriedAtTheEnd) {
     EXPECT_EQ(note.NoteText->text(), "precious");
     EXPECT_FALSE(note.closed());
     EXPECT_TRUE(note.SavePending());
-    EXPECT_TRUE(app::SaveBeforeEnd(*module).empty());
+    EXPECT_TRUE(app::SaveBeforeEnd(*module).failures.empty());
     EXPECT_EQ(notes::NoteTextOf(Record(40)), "precious");
 }
 
@@ -253,7 +253,7 @@ TEST_F(NoteWindow, EndingTheProgramSavesNotesWithARunningCountdown) {
     platform.type(*typed.NoteText, "last words");
     // Changed behind the idle note's back: a save of that note would overwrite it.
     StoreRecord(idle.RecordNumber(), StoredNote(1, 2, 166, 127, "marker"));
-    EXPECT_TRUE(app::SaveBeforeEnd(*module).empty());
+    EXPECT_TRUE(app::SaveBeforeEnd(*module).failures.empty());
     EXPECT_EQ(notes::NoteTextOf(Record(typed.RecordNumber())), "last words");
     EXPECT_EQ(Record(idle.RecordNumber()), StoredNote(1, 2, 166, 127, "marker"));
 }
