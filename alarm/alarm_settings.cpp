@@ -10,8 +10,9 @@ void LoadAlarms(app::Module& module) {
     auto& files = module.platform.files();
     const std::string path = module.Path(kAlarmFile);
     // The file is made here on a first run; the existence test counts a hidden file as missing,
-    // but a hidden file holds the user's alarms all the same.
-    if (!app::FilePresent(files, path) && !app::AnythingAt(files, path)) SaveAlarms(module);
+    // but a hidden file holds the user's alarms all the same. Unwritten, the empty tables hold for
+    // this run, and the dialog's OK names the file.
+    if (!app::FilePresent(files, path) && !app::AnythingAt(files, path)) static_cast<void>(SaveAlarms(module));
     if (const auto lines = app::ReadLines(files, path)) {
         ApplyAlarmLines(*lines, module.AlarmSound, module.DayAlarms, module.WeekdayAlarms);
     }

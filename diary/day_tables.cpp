@@ -124,7 +124,10 @@ std::vector<std::string> SaveDiary(Module& module) {
             for (int d = 1; d <= kYearFileDaysPerMonth; ++d) lines.push_back(module.Diary(m, d));
         }
         // The folder is made at start-up; one removed while the program runs is made again.
-        if (!AnythingAt(files, module.Path(kDiaryFolder))) files.createFolder(module.Path(kDiaryFolder));
+        // A folder that cannot be made fails the write below, which is reported.
+        if (!AnythingAt(files, module.Path(kDiaryFolder))) {
+            static_cast<void>(files.createFolder(module.Path(kDiaryFolder)));
+        }
         const std::string path = module.Path(YearFile(module.CurYear));
         if (const auto status = WriteLines(files, path, lines)) {
             module.DiaryDirty = false;
