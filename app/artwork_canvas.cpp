@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace app::art {
@@ -118,26 +119,27 @@ Shape ConvexPolygon(std::initializer_list<std::pair<double, double>> corners) {
 }
 
 Shape Union(Shape a, Shape b) {
-    return [=](double x, double y) { return std::min(a(x, y), b(x, y)); };
+    return [a = std::move(a), b = std::move(b)](double x, double y) { return std::min(a(x, y), b(x, y)); };
 }
 
 Shape Subtract(Shape from, Shape cut) {
-    return [=](double x, double y) { return std::max(from(x, y), -cut(x, y)); };
+    return
+        [from = std::move(from), cut = std::move(cut)](double x, double y) { return std::max(from(x, y), -cut(x, y)); };
 }
 
 Shape Intersect(Shape a, Shape b) {
-    return [=](double x, double y) { return std::max(a(x, y), b(x, y)); };
+    return [a = std::move(a), b = std::move(b)](double x, double y) { return std::max(a(x, y), b(x, y)); };
 }
 
 Shape Outline(Shape shape, double halfWidth) {
-    return [=](double x, double y) { return std::abs(shape(x, y)) - halfWidth; };
+    return [shape = std::move(shape), halfWidth](double x, double y) { return std::abs(shape(x, y)) - halfWidth; };
 }
 
 Shape Rotated(Shape shape, double cx, double cy, double degrees) {
     const double angle = -degrees * std::numbers::pi / 180;
     const double c = std::cos(angle);
     const double s = std::sin(angle);
-    return [=](double x, double y) {
+    return [shape = std::move(shape), cx, cy, c, s](double x, double y) {
         const double dx = x - cx;
         const double dy = y - cy;
         return shape(cx + dx * c - dy * s, cy + dx * s + dy * c);

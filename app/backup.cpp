@@ -163,7 +163,8 @@ BackupResult TakeDailyBackup(FileSystem& files, const std::string& dataPath, con
 
     const auto copies = ReadDataFiles(files, dataPath);
     if (!copies) return BackupResult::Failed;
-    files.createFolder(backups);  // there already after the first backup
+    // There already after the first backup; a folder that cannot be made fails the copy below.
+    static_cast<void>(files.createFolder(backups));
     RemoveScratchFolders(files, backups);
     if (files.entry(dated) != EntryKind::None && !ClearTheWay(files, dated)) return BackupResult::Failed;
     const auto scratch = FreeName(files, dated, kScratchSuffix);

@@ -35,21 +35,23 @@ Status ReplaceFile(FileSystem& files, const std::string& path, const std::string
                    const StillCurrent& stillCurrent) {
     const std::string writing = path + kWritingSuffix;
     const std::string written = path + kWrittenSuffix;
+    // A scratch copy that cannot be removed after a failure is left for start-up (which clears a
+    // ".tmp" and puts a whole ".new" in place); the failure the caller must hear of is returned.
     if (Status status = files.writeNewFile(writing, bytes); !status) {
-        files.removeFile(writing);
+        static_cast<void>(files.removeFile(writing));
         return status;
     }
     // Once the copy is whole under its ".new" name, start-up can finish the job after a crash.
     if (Status status = files.moveReplacing(writing, written); !status) {
-        files.removeFile(writing);
+        static_cast<void>(files.removeFile(writing));
         return status;
     }
     if (stillCurrent && !stillCurrent()) {
-        files.removeFile(written);
+        static_cast<void>(files.removeFile(written));
         return Status::failure("The file was changed by another program while it was being saved.");
     }
     if (Status status = files.moveReplacing(written, path); !status) {
-        files.removeFile(written);
+        static_cast<void>(files.removeFile(written));
         return status;
     }
     return Status::success();
@@ -87,10 +89,12 @@ void RecoverInterruptedWrites(FileSystem& files, const std::string& folder) {
     const std::string writtenSuffix = kWrittenSuffix;
     for (const auto& name : files.listFiles(folder)) {
         const std::string path = folder + "\\" + name;
+        // What cannot be cleared stays as it is, and the next start tries again: a ".tmp" is never
+        // read, and until a ".new" takes its place the file it would replace is whole.
         if (EndsWith(name, writingSuffix)) {
-            files.removeFile(path);
+            static_cast<void>(files.removeFile(path));
         } else if (EndsWith(name, writtenSuffix)) {
-            files.moveReplacing(path, path.substr(0, path.size() - writtenSuffix.size()));
+            static_cast<void>(files.moveReplacing(path, path.substr(0, path.size() - writtenSuffix.size())));
         }
     }
 }

@@ -45,8 +45,10 @@ std::string IconImage(const platform::Picture& picture) {
     for (int y = picture.height - 1; y >= 0; --y) {
         std::string row(MaskStride(picture.width), '\0');
         for (int x = 0; x < picture.width; ++x) {
-            if ((picture.at(x, y) >> 24) < 128)
-                row[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));
+            if ((picture.at(x, y) >> 24) < 128) {
+                char& bits = row[static_cast<std::size_t>(x / 8)];
+                bits = static_cast<char>(bits | (0x80 >> (x % 8)));
+            }
         }
         out += row;
     }
@@ -69,6 +71,7 @@ std::string EncodeDirectory(std::uint32_t type, const std::vector<DirectoryEntry
     PutU16(out, type);
     PutU16(out, static_cast<std::uint32_t>(entries.size()));
     std::vector<std::string> images;
+    images.reserve(entries.size());
     for (const auto& entry : entries) images.push_back(IconImage(entry.picture));
     auto offset = static_cast<std::uint32_t>(6 + 16 * entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -90,6 +93,7 @@ std::string EncodeDirectory(std::uint32_t type, const std::vector<DirectoryEntry
 
 std::string EncodeIco(const std::vector<platform::Picture>& pictures) {
     std::vector<DirectoryEntry> entries;
+    entries.reserve(pictures.size());
     for (const auto& picture : pictures) entries.push_back({picture, 1, 32});  // one plane, 32 bits
     return EncodeDirectory(kIconType, entries);
 }

@@ -30,7 +30,9 @@ void CreateIfMissing(Module& module, const std::string& name, const std::string&
     auto& files = module.platform.files();
     const std::string path = module.Path(name);
     if (FilePresent(files, path) || AnythingAt(files, path)) return;
-    ReplaceFile(files, path, bytes);
+    // A file that cannot be made reads as missing: the day tables start empty, the notes database
+    // says so when it is opened, and a save the user starts names the file.
+    static_cast<void>(ReplaceFile(files, path, bytes));
 }
 
 // The notes database is read as a whole once; when that fails the program goes on without
@@ -62,8 +64,8 @@ bool InitData(Module& module) {
     module.DataPath += "NotesDat";
 
     // Every step may fail on its own (an existing folder, a read-only disk); the next one runs.
-    files.createFolder(module.DataPath);
-    files.createFolder(module.Path(kDiaryFolder));
+    static_cast<void>(files.createFolder(module.DataPath));
+    static_cast<void>(files.createFolder(module.Path(kDiaryFolder)));
     RecoverInterruptedWrites(files, module.DataPath);
     RecoverInterruptedWrites(files, module.Path(kDiaryFolder));
     RecoverInterruptedWrites(files, module.Path(kConflictFolder));
@@ -73,7 +75,8 @@ bool InitData(Module& module) {
 
     if (!FilePresent(files, module.Path(kSettingsFile))) {
         SetDefaultSettings(module);
-        if (!AnythingAt(files, module.Path(kSettingsFile))) SaveSettings(files, module);
+        // Unwritten, the defaults hold for this run and the next start tries again.
+        if (!AnythingAt(files, module.Path(kSettingsFile))) static_cast<void>(SaveSettings(files, module));
     }
     LoadSettings(files, module);
     if (module.Diar) module.Diar->ChkTranslut->setValue(module.Translucent);

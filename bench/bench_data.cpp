@@ -1,5 +1,6 @@
 #include "bench/bench_data.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "app/datafiles.h"
@@ -12,6 +13,11 @@ namespace {
 
 constexpr int kWordsLength = 3900;
 constexpr int kFullLength = notes::kNoteTextLimit;  // 3,930
+
+// A data folder missing a file would time something else: a step that fails stops the benchmark.
+void Must(const platform::Status& status) {
+    if (!status) throw std::runtime_error(status.error);
+}
 
 std::string Repeated(const std::string& line, int count) {
     return app::JoinLines(std::vector<std::string>(static_cast<std::size_t>(count), line));
@@ -28,8 +34,8 @@ std::string FullNoteText(NoteText kind) {
         case NoteText::Words:
             break;
     }
-    static const char* const words[] = {"meeting", "call", "the", "dentist", "buy", "milk", "and",
-                                        "bread",   "on",   "Friday", "remember", "a", "birthday"};
+    static const char* const words[] = {"meeting", "call", "the",    "dentist",  "buy", "milk",    "and",
+                                        "bread",   "on",   "Friday", "remember", "a",   "birthday"};
     std::string text;
     for (std::size_t i = 0; text.size() < kWordsLength; ++i) {
         if (!text.empty()) text += ' ';
@@ -79,17 +85,17 @@ std::string FullYearFile(int year) {
 }
 
 void PrepareNotesDat(platform::FileSystem& files, const std::string& dataPath, const DataSet& set) {
-    files.createFolder(dataPath);
-    files.createFolder(dataPath + app::kDiaryFolder);
+    Must(files.createFolder(dataPath));
+    Must(files.createFolder(dataPath + app::kDiaryFolder));
     // As a first run writes them (see tests/e2e/lib.sh, e2e_first_run_tree).
-    app::ReplaceFile(files, dataPath + app::kSettingsFile,
-                     "NORESUME\r\nMS Sans Serif\r\n8\r\n0\r\n&H00000000\r\n&H0094C2E3\r\n2\r\n0\r\n");
-    app::ReplaceFile(files, dataPath + app::kNamesFile, Repeated(" ", 366));
-    app::ReplaceFile(files, dataPath + app::kReminderFile, Repeated("", 366));
-    app::ReplaceFile(files, dataPath + "\\Alarm", " 1 \r\n" + Repeated("", 38));
-    app::ReplaceFile(files, dataPath + app::kNotesFile, NotesDatabase(set));
+    Must(app::ReplaceFile(files, dataPath + app::kSettingsFile,
+                          "NORESUME\r\nMS Sans Serif\r\n8\r\n0\r\n&H00000000\r\n&H0094C2E3\r\n2\r\n0\r\n"));
+    Must(app::ReplaceFile(files, dataPath + app::kNamesFile, Repeated(" ", 366)));
+    Must(app::ReplaceFile(files, dataPath + app::kReminderFile, Repeated("", 366)));
+    Must(app::ReplaceFile(files, dataPath + "\\Alarm", " 1 \r\n" + Repeated("", 38)));
+    Must(app::ReplaceFile(files, dataPath + app::kNotesFile, NotesDatabase(set)));
     for (int y = 0; y < set.years; ++y) {
-        app::ReplaceFile(files, dataPath + app::YearFile(set.firstYear + y), FullYearFile(set.firstYear + y));
+        Must(app::ReplaceFile(files, dataPath + app::YearFile(set.firstYear + y), FullYearFile(set.firstYear + y)));
     }
 }
 

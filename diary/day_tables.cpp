@@ -104,7 +104,10 @@ std::vector<std::string> ConflictEntries(const TableFile& file, const std::vecto
 // started anew over one that is there but cannot be read.
 Status AppendConflicts(FileSystem& files, const SharedValues& values, const std::string& path,
                        const std::vector<std::string>& entries) {
-    if (!AnythingAt(files, values.Path(kConflictFolder))) files.createFolder(values.Path(kConflictFolder));
+    // A folder that cannot be made fails the write below, which is returned.
+    if (!AnythingAt(files, values.Path(kConflictFolder))) {
+        static_cast<void>(files.createFolder(values.Path(kConflictFolder)));
+    }
     std::string content;
     if (AnythingAt(files, path)) {
         std::string why;
@@ -251,7 +254,10 @@ SaveReport SaveDiary(FileSystem& files, SharedValues& values, const platform::Da
     const std::string conflictFile = values.Path(ConflictFile(today));
     if (values.DiaryDirty) {
         // The folder is made at start-up; one removed while the program runs is made again.
-        if (!AnythingAt(files, values.Path(kDiaryFolder))) files.createFolder(values.Path(kDiaryFolder));
+        // A folder that cannot be made fails the write below, which is reported.
+        if (!AnythingAt(files, values.Path(kDiaryFolder))) {
+            static_cast<void>(files.createFolder(values.Path(kDiaryFolder)));
+        }
         const TableFile file{values.Diary, YearFile(values.CurYear), YearDates(), {kDiaryCodeLength, kDiaryTextLength}};
         if (auto failure = SaveTable(files, values, file, conflictFile, report)) {
             report.failures.push_back(std::move(*failure));

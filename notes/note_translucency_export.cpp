@@ -43,10 +43,9 @@ bool IsPlainFileName(const std::string& name) {
     for (const char* device : kDevices) {
         if (stem == device) return false;
     }
-    if (stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '0' && stem[3] <= '9') {
-        return false;
-    }
-    return true;
+    const bool numberedDevice =
+        stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '0' && stem[3] <= '9';
+    return !numberedDevice;
 }
 
 void FrmNote::TranspOn() {

@@ -8,8 +8,9 @@
 
 namespace platform {
 
-// The outcome of a file operation: ok, or the system's description of what went wrong.
-struct Status {
+// The outcome of a file operation: ok, or the system's description of what went wrong. A caller
+// that lets one go says why beside the call.
+struct [[nodiscard]] Status {
     bool ok = true;
     std::string error;
 

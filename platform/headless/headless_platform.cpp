@@ -49,7 +49,7 @@ int CharacterOfKey(int key, int shift) {
 
 DateTime AddSeconds(const DateTime& at, long long seconds) {
     long long total =
-        DaysFromCivil(at.year, at.month, at.day) * 86400 + at.hour * 3600 + at.minute * 60 + at.second + seconds;
+        DaysFromCivil(at.year, at.month, at.day) * 86400 + at.hour * 3600LL + at.minute * 60LL + at.second + seconds;
     long long days = total / 86400;
     long long rest = total % 86400;
     if (rest < 0) {
@@ -85,19 +85,11 @@ std::string HeadlessLocale::toUpper(const std::string& text) {
 }
 
 void HeadlessLocale::useSlovak() {
-    months = {"janu\xe1r",
-              "febru\xe1r",
-              "marec",
-              "apr\xedl",
-              "m\xe1j",
-              "j\xfan",
-              "j\xfal",
-              "august",
-              "september",
-              "okt\xf3"
+    months = {"janu\xe1r", "febru\xe1r", "marec", "apr\xedl", "m\xe1j", "j\xfan", "j\xfal", "august", "september",
+              // One literal would read "\xf3b" as one escape: the literal ends after the \xf3.
+              "okt\xf3"  // NOLINT(bugprone-suspicious-missing-comma)
               "ber",
-              "november",
-              "december"};
+              "november", "december"};
     weekdays = {"ne", "po", "ut", "st", "\xe8t", "pi", "so"};
     firstDay = 2;
 }

@@ -145,7 +145,7 @@ TEST_F(Alarm, AMissingOrShortYearFileOfTodayRingsNothing) {
     module->CurYear = 2025;
     diar().ShowYear();
     Ticks(1);
-    platform.memoryFiles().removeFile(data("\\Diary\\2026"));
+    ASSERT_TRUE(platform.memoryFiles().removeFile(data("\\Diary\\2026")));
     Ticks(1);
     EXPECT_EQ(rings(), 0);
     EXPECT_EQ(module->MsgText, "");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "alarm_fixture.h"
 #include "app/artwork_main_window.h"
 
@@ -147,7 +149,7 @@ TEST_F(AlarmDialogTest, AlarmButtonOnTheMainWindowOpensItModeless) {
     EXPECT_TRUE(diar.visible());
     const auto bounds = dialogForm().bounds();
     EXPECT_EQ(bounds.x, (1024 - bounds.w + 1) / 2);
-    EXPECT_EQ(bounds.y, static_cast<int>((768 - bounds.h) / 2.7 + 0.5));
+    EXPECT_EQ(bounds.y, static_cast<int>(std::lround((768 - bounds.h) / 2.7)));
     EXPECT_EQ(dialog().AlD[3]->text(), "7:30 wake up");
     EXPECT_EQ(dialog().AlW[5]->text(), "18:00");
     EXPECT_TRUE(dialog().AlD[1]->hasFocus());

@@ -198,7 +198,7 @@ TEST_P(DataFiles, ShortDatabaseReadsMissingRecordsAsFree) {
 TEST_P(DataFiles, FailedRecordWriteLeavesTheDatabaseIdentical) {
     using Fault = FaultyFileSystem::Fault;
     ASSERT_TRUE(files().writeNewFile(path("Notes"), RecordFile::EmptyDatabase(40)));
-    RecordFile(files(), path("Notes")).Write(5, "keep me");
+    ASSERT_TRUE(RecordFile(files(), path("Notes")).Write(5, "keep me"));
     const std::string before = bytes("Notes");
     for (Fault fault : {Fault::Write, Fault::Flush, Fault::FirstMove, Fault::SecondMove}) {
         for (bool reset : {false, true}) {

@@ -85,7 +85,7 @@ TEST_F(StartUp, OnlyTheMissingFileIsMadeAgain) {
     putFile("\\Notes", app::RecordFile::EmptyDatabase(40));
     putFile("\\Reminder", Lines("x", 366));
     putFile("\\Names", names);
-    platform.memoryFiles().removeFile(data("\\Names"));
+    ASSERT_TRUE(platform.memoryFiles().removeFile(data("\\Names")));
     ASSERT_TRUE(Start());
     EXPECT_EQ(file("\\Names"), Lines(" ", 366));
     EXPECT_EQ(file("\\Reminder"), Lines("x", 366));

@@ -404,7 +404,7 @@ TEST_F(SyncedFiles, AClashTooLongForTheLineKeepsOursAndPutsBothTextsIntoTheConfl
 TEST_F(SyncedFiles, AYearFileRemovedOutsideIsWrittenFromTheTable) {
     module->Diary(2, 2) = "#####mine";
     module->DiaryDirty = true;
-    platform.memoryFiles().removeFile(data("\\Diary\\2030"));
+    ASSERT_TRUE(platform.memoryFiles().removeFile(data("\\Diary\\2030")));
     const auto report = save();
     EXPECT_TRUE(report.failures.empty());
     EXPECT_TRUE(report.clashes.empty());

@@ -120,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(Names, BadExportName,
 
 TEST(ExportName, PlainNamesAreAccepted) {
     for (const char* name : {"shopping", "Note 1", "conference", "COM10", "a.b",
-                             "\xe8"
+                             // One literal would read "\xe8a" as one escape: the literal ends after the \xe8.
+                             "\xe8"  // NOLINT(bugprone-suspicious-missing-comma)
                              "ast"}) {
         EXPECT_TRUE(notes::IsPlainFileName(name)) << name;
     }

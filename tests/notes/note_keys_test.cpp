@@ -36,7 +36,7 @@ void PrintTo(const KeyCase& c, std::ostream* os) {
 // The first-run note: MS Sans Serif 8, centred, black on light yellow.
 const KeyCase kUnchanged{0, 0, "MS Sans Serif", 8, Align::Center, 0x000000, 0x94C2E3};
 
-KeyCase Expect(int key, int shift, std::function<void(KeyCase&)> change) {
+KeyCase Expect(int key, int shift, const std::function<void(KeyCase&)>& change) {
     KeyCase c = kUnchanged;
     c.key = key;
     c.shift = shift;

@@ -39,7 +39,7 @@ struct FieldCase {
     std::string expected;
 };
 
-NoteFields With(std::function<void(NoteFields&)> change) {
+NoteFields With(const std::function<void(NoteFields&)>& change) {
     NoteFields fields = NewNoteDefaults();
     change(fields);
     return fields;

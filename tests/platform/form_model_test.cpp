@@ -177,7 +177,7 @@ TEST(ControlPicture, APictureDrawnLaterIsDrawnOnceWhenFirstNeeded) {
     const auto picture = std::make_shared<const platform::Picture>(2, 1, 0xFF102030u);
     image.setPictureDrawnLater([&] {
         ++drawn;
-        return picture;
+        return picture;  // NOLINT(performance-no-automatic-move): a copy of the test's picture, kept to compare
     });
     EXPECT_EQ(drawn, 0);
     EXPECT_EQ(image.picture(), picture);
@@ -186,7 +186,7 @@ TEST(ControlPicture, APictureDrawnLaterIsDrawnOnceWhenFirstNeeded) {
 
     image.setPictureDrawnLater([&] {
         ++drawn;
-        return picture;
+        return picture;  // NOLINT(performance-no-automatic-move): a copy of the test's picture, kept to compare
     });
     image.setPicture(nullptr);
     EXPECT_EQ(image.picture(), nullptr);

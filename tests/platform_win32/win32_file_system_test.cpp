@@ -37,9 +37,9 @@ protected:
     // A linked folder Sub\Link leading to Sub\Target, which holds a file. False where the system
     // makes no links (Wine reports success and makes nothing).
     bool MakeLinkedFolder() {
-        files_.createFolder(path("Sub"));
-        files_.createFolder(path("Sub\\Target"));
-        files_.writeNewFile(path("Sub\\Target\\Notes"), "elsewhere");
+        EXPECT_TRUE(files_.createFolder(path("Sub")));
+        EXPECT_TRUE(files_.createFolder(path("Sub\\Target")));
+        EXPECT_TRUE(files_.writeNewFile(path("Sub\\Target\\Notes"), "elsewhere"));
         CreateSymbolicLinkA(path("Sub\\Link").c_str(), path("Sub\\Target").c_str(),
                             SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
         return files_.entry(path("Sub\\Link")) == EntryKind::LinkedFolder;

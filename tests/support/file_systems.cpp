@@ -1,5 +1,7 @@
 #include "support/file_systems.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <cstdlib>
 
@@ -38,17 +40,17 @@ public:
         const char* temp = std::getenv("TEMP");
         std::string base = temp ? temp : "C:\\windows\\temp";
         base += "\\organiser-tests";
-        files_.createFolder(base);
+        static_cast<void>(files_.createFolder(base));  // there already after the first workspace
         // A name of its own for every workspace, also across runs that share the Wine prefix.
         folder = base + "\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64()) + "-" +
                  std::to_string(counter++);
-        files_.createFolder(folder);
+        EXPECT_TRUE(files_.createFolder(folder)) << folder;
     }
     // What a test leaves, links included, goes the way the program removes things.
     ~Win32Workspace() override { static_cast<void>(platform::RemoveTree(files_, folder)); }
     platform::FileSystem& files() override { return files_; }
     void putHiddenFile(const std::string& path, const std::string& bytes) override {
-        files_.writeNewFile(path, bytes);
+        EXPECT_TRUE(files_.writeNewFile(path, bytes)) << path;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
     }
 
@@ -70,7 +72,8 @@ std::vector<FileSystemKind> FileSystemKinds() {
 
 platform::Status FaultyFileSystem::writeNewFile(const std::string& path, const std::string& bytes) {
     if (fault_ == Fault::Write) {
-        inner_.writeNewFile(path, bytes.substr(0, bytes.size() / 2));
+        // Half the bytes land, as on a full disk; the failure is this one whatever the inner write said.
+        static_cast<void>(inner_.writeNewFile(path, bytes.substr(0, bytes.size() / 2)));
         return platform::Status::failure("There is not enough space on the disk.");
     }
     platform::Status status = inner_.writeNewFile(path, bytes);
