@@ -40,6 +40,9 @@ public:
     void ShowYear();
     // Repaints the day panel for ShownMonth of CurYear.
     void ShowMonth();
+    // Paints the year view and the day panel from the tables as they are (a save or a pick-up may
+    // have merged lines into them), without reading the year file.
+    void PaintTables();
 
     // The Today action: returns the view to today's month and year, saving the tables first. A
     // year whose lines could not be saved is not left, so they are not lost. Returns what the
@@ -119,9 +122,6 @@ private:
     void CommitYearEditor();
 
     void PlaceOnScreen();
-    // Paints the year view and the day panel from the tables as they are (a save may have merged
-    // lines into them), without reading the year file.
-    void PaintTables();
     void PaintMonthGrid(int month);
     void PaintDay(int day);
     void EmptyRow(int day);

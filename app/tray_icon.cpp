@@ -1,6 +1,7 @@
 #include "app/tray_icon.h"
 
 #include "app/main_window.h"
+#include "diary/day_tables.h"
 #include "notes/notes_database.h"
 
 namespace app {
@@ -50,6 +51,11 @@ void TrayIcon::OnMessage(int message) {
     platform::Form& diar = module_.Diar->form();
     switch (message) {
         case kTrayRightPress:
+            // Only a hidden calendar takes in what another computer wrote: a shown one may have a
+            // line being typed, which merges at its save instead.
+            if (!diar.visible() && PickUpOutsideChanges(module_.platform.files(), module_)) {
+                module_.Diar->PaintTables();
+            }
             diar.bringToFront();
             diar.show();
             module_.platform.activateWindow(kApplicationTitle);

@@ -249,6 +249,37 @@ void LoadYear(FileSystem& files, SharedValues& values) {
     values.DaysInMonth[2] = static_cast<std::uint8_t>(29 - values.NotLeapYear);
 }
 
+namespace {
+
+// True when the table took the other copy's lines.
+bool PickUp(FileSystem& files, SharedValues& values, const TableFile& file, bool& dirty) {
+    const std::string path = values.Path(file.name);
+    const auto seen = values.LinesLastSeen.find(path);
+    if (seen == values.LinesLastSeen.end()) return false;
+    const Found found = Look(files, path);
+    if (!found.bytes) return false;  // removed or unreadable: the next save writes it from the table
+    auto theirs = Cells(SplitLines(*found.bytes), file.dates.size(), file.shape.codeLength);
+    if (theirs == seen->second) return false;
+    const MergedLines merged = MergeLines(seen->second, file.Lines(), theirs, file.shape);
+    if (!merged.clashes.empty()) return false;
+    for (std::size_t i = 0; i < file.dates.size(); ++i) {
+        file.table(file.dates[i].first, file.dates[i].second) = merged.lines[i];
+    }
+    dirty = merged.lines != theirs;
+    seen->second = std::move(theirs);
+    return true;
+}
+
+}  // namespace
+
+bool PickUpOutsideChanges(FileSystem& files, SharedValues& values) {
+    const TableFile year{values.Diary, YearFile(values.CurYear), YearDates(), {kDiaryCodeLength, kDiaryTextLength}};
+    const TableFile reminders{values.Reminders, kReminderFile, RecurringDates(), {0, kReminderLength}};
+    const bool yearChanged = PickUp(files, values, year, values.DiaryDirty);
+    const bool remindersChanged = PickUp(files, values, reminders, values.RemindersDirty);
+    return yearChanged || remindersChanged;
+}
+
 SaveReport SaveDiary(FileSystem& files, SharedValues& values, const platform::DateTime& today) {
     SaveReport report;
     const std::string conflictFile = values.Path(ConflictFile(today));

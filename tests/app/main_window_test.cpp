@@ -4,6 +4,7 @@
 
 #include "app/datafiles.h"
 #include "app/settings.h"
+#include "app/tray_icon.h"
 #include "diary/day_tables.h"
 #include "support/app_fixture.h"
 
@@ -218,6 +219,46 @@ TEST_F(MainWindow, HideTellsOnceWhichDaysClashedWithAnotherCopyAndShowsTheMerge)
     EXPECT_EQ(diar().DenLine[7]->text(), "here <> there");
     EXPECT_EQ(diar().DenLine[8]->text(), "arrived");
     EXPECT_EQ(yearLine(2026, 12, 8), "#####arrived");
+}
+
+// What another computer wrote while the calendar was hidden shows when it is shown again, merged
+// with what is unsaved here, and the next save keeps both; a line that clashes waits for that
+// save, which keeps both texts and says so.
+TEST_F(MainWindow, ShowingTheCalendarTakesInWhatAnotherCopyWrote) {
+    const auto arrive = [&](const std::string& name, std::size_t line, const std::string& text) {
+        auto lines = app::SplitLines(file(name));
+        ASSERT_LT(line, lines.size());
+        lines[line] = text;
+        putFile(name, app::JoinLines(lines));
+    };
+    const std::size_t december = 11 * 31;
+    showWindow();
+    changeLine(12, 2, "typed here");
+    platform.click(*diar().Minimalizator);
+    changeLine(12, 3, "unsaved here");  // as a note's or the alarm clock's work can leave it
+    arrive(app::YearFile(2026), december + 0, "#####arrived");
+    arrive("\\Reminder", 366 - 31 + 4, "arrived note");
+
+    platform.trayMessage(app::kTrayRightPress);
+    ASSERT_TRUE(form().visible());
+    EXPECT_EQ(diar().DenLine[1]->text(), "arrived");
+    EXPECT_EQ(diar().DenLine[3]->text(), "unsaved here");
+    EXPECT_EQ(module->Reminders(12, 5), "arrived note");
+    EXPECT_TRUE(module->DiaryDirty);
+    EXPECT_FALSE(module->RemindersDirty);
+    platform.click(*diar().Minimalizator);
+    EXPECT_TRUE(platform.dialogs.empty());
+    EXPECT_EQ(yearLine(2026, 12, 1), "#####arrived");
+    EXPECT_EQ(yearLine(2026, 12, 2), "#####typed here");
+    EXPECT_EQ(yearLine(2026, 12, 3), "#####unsaved here");
+
+    changeLine(12, 4, "mine");
+    arrive(app::YearFile(2026), december + 3, "#####theirs");
+    platform.trayMessage(app::kTrayRightPress);
+    EXPECT_EQ(module->Diary(12, 4), "#####mine");  // left to the save
+    platform.click(*diar().Minimalizator);
+    EXPECT_EQ(yearLine(2026, 12, 4), "#####mine <> theirs");
+    EXPECT_EQ(platform.dialogs.size(), 1u);
 }
 
 TEST_F(MainWindow, HideReactsToTheLeftButtonOnly) {
