@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "alarm/alarm_file.h"
 #include "app/module.h"
@@ -62,6 +63,8 @@ private:
     void SelectAllOnCtrlA(Control& box);
 
     void OK();
+    // Says once which rows another computer changed too, after a save merged them.
+    void ReportClashes(const std::vector<int>& rows);
     void Exit();
 
     app::Module& module_;

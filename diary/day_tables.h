@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/conflict_file.h"
 #include "app/shared_values.h"
 #include "platform/file_system.h"
 #include "platform/types.h"
@@ -26,10 +27,6 @@ inline constexpr std::size_t kReminderLength = 256;
 
 // "\Diary\0100" ... "\Diary\9999".
 std::string YearFile(int year);
-
-// "\Conflicts\yyyy-mm-dd.txt": where the saves of that day keep the texts that a clash left out
-// of their lines.
-std::string ConflictFile(const platform::DateTime& day);
 
 // What a cell says. A cell that lost code characters in a damaged file reads as if they were "#".
 std::string DiaryText(const std::string& cell);
