@@ -102,4 +102,18 @@ AlarmSave SaveAlarms(platform::FileSystem& files, app::SharedValues& values, con
     return save;
 }
 
+bool PickUpAlarms(platform::FileSystem& files, app::SharedValues& values) {
+    const std::string path = values.Path(app::kAlarmFile);
+    const auto seen = values.LinesLastSeen.find(path);
+    if (seen == values.LinesLastSeen.end()) return false;
+    if (AlarmLines(values.AlarmSound, values.DayAlarms, values.WeekdayAlarms) != seen->second) return false;
+    const auto lines = app::ReadLines(files, path);
+    if (!lines || lines->size() < static_cast<std::size_t>(kAlarmLines) || WholeFile(*lines) == seen->second) {
+        return false;
+    }
+    ApplyAlarmLines(*lines, values.AlarmSound, values.DayAlarms, values.WeekdayAlarms);
+    seen->second = WholeFile(*lines);
+    return true;
+}
+
 }  // namespace alarms

@@ -30,4 +30,8 @@ struct AlarmSave {
 // ours when both changed it. The merge goes into the values too.
 AlarmSave SaveAlarms(platform::FileSystem& files, app::SharedValues& values, const platform::DateTime& today);
 
+// Takes in the alarm file that another copy wrote since the program last read or wrote it, when
+// the tables hold nothing unsaved (else the next save merges). True when the tables changed.
+bool PickUpAlarms(platform::FileSystem& files, app::SharedValues& values);
+
 }  // namespace alarms

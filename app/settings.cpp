@@ -100,6 +100,16 @@ bool ParseWholeNumber(const std::string& text, int& value) {
 
 }  // namespace
 
+void PickUpSettings(platform::FileSystem& files, SharedValues& values) {
+    const std::string path = values.Path(kSettingsFile);
+    const auto seen = values.LinesLastSeen.find(path);
+    if (seen == values.LinesLastSeen.end()) return;
+    const auto lines = ReadLines(files, path);
+    if (!lines || lines->size() < kSettingsLines || WholeFile(*lines) == seen->second) return;
+    ApplySettings(MergeSettings(seen->second, SettingsLines(values), WholeFile(*lines)), values);
+    seen->second = WholeFile(*lines);
+}
+
 void ApplySettings(const std::vector<std::string>& lines, SharedValues& values) {
     std::string* stored[] = {&values.ResumeMode,    &values.NoteFontName,  &values.NoteFontSize, &values.NoteFontBold,
                              &values.NoteForeColor, &values.NoteBackColor, &values.NoteAlignment};

@@ -19,6 +19,10 @@ void SetDefaultSettings(SharedValues& values);
 // computer's, except the day message's, where the later day it was put away wins.
 platform::Status SaveSettings(platform::FileSystem& files, SharedValues& values);
 
+// Takes in the settings file that another copy wrote since the program last read or wrote it,
+// merged with what changed here as a save would merge it.
+void PickUpSettings(platform::FileSystem& files, SharedValues& values);
+
 // Takes what the eight lines give into the values (see LoadSettings).
 void ApplySettings(const std::vector<std::string>& lines, SharedValues& values);
 
