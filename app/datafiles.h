@@ -95,10 +95,11 @@ public:
 
     // The string in record n (1-based) of a database's content; see Read.
     static std::string RecordIn(const std::string& content, int n);
+    // Puts `text` into record n of a database's content, growing it when it is too short.
+    static void Put(std::string& content, int n, const std::string& text);
 
 private:
     Status Replace(int n, const std::string& text, bool reset, const RecordSeen& seen);
-    static void Put(std::string& content, int n, const std::string& text);
 
     FileSystem& files_;
     std::string path_;

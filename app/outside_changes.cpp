@@ -2,6 +2,7 @@
 
 #include "alarm/alarm_dialog.h"
 #include "alarm/alarm_settings.h"
+#include "app/conflict_copies.h"
 #include "app/main_window.h"
 #include "app/settings.h"
 #include "diary/day_tables.h"
@@ -21,6 +22,7 @@ std::string StampsOfDataFiles(Module& module) {
         const auto stamp = files.stamp(module.Path(name));
         stamps += stamp ? std::to_string(stamp->size) + ":" + std::to_string(stamp->lastWrite) + ";" : "-;";
     }
+    for (const auto& copy : FindConflictCopies(files, module)) stamps += copy + ";";
     return stamps;
 }
 
@@ -28,6 +30,7 @@ std::string StampsOfDataFiles(Module& module) {
 
 void PickUpOutsideChanges(Module& module) {
     auto& files = module.platform.files();
+    MergeConflictCopies(files, module, module.platform.now());
     module.StampsAtLastLook = StampsOfDataFiles(module);
     if (module.Diar && !module.Diar->form().visible() && PickUpOutsideChanges(files, module)) {
         module.Diar->PaintTables();
