@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "alarm/alarm_artwork.h"
 #include "app/artwork_main_window.h"
@@ -81,6 +83,59 @@ void BM_SaveDiary(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveDiary)->Unit(benchmark::kMicrosecond);
+
+// The same two files written whole without being read first, as the save wrote them before it
+// looked for another computer's changes: the floor that BM_SaveDiary's checks are measured against.
+void BM_WriteDiaryUnchecked(benchmark::State& state) {
+    BenchProgram program({.notes = 0, .years = 1});
+    program.Start();
+    auto& module = *program.module;
+    module.CurYear = 2026;
+    auto& files = module.platform.files();
+    app::LoadDayTables(files, module);
+    app::LoadYear(files, module);
+    std::vector<std::string> year;
+    std::vector<std::string> reminders;
+    for (int m = 1; m <= 12; ++m) {
+        for (int d = 1; d <= app::kYearFileDaysPerMonth; ++d) year.push_back(module.Diary(m, d));
+        for (int d = 1; d <= module.DaysInMonth[static_cast<std::size_t>(m)]; ++d) {
+            reminders.push_back(module.Reminders(m, d));
+        }
+    }
+    for (auto _ : state) {
+        if (!app::WriteLines(files, module.Path(app::YearFile(2026)), year) ||
+            !app::WriteLines(files, module.Path(app::kReminderFile), reminders)) {
+            state.SkipWithError("the write failed");
+        }
+    }
+}
+BENCHMARK(BM_WriteDiaryUnchecked)->Unit(benchmark::kMicrosecond);
+
+// SaveDiary when another computer changed a day of the year file since the last save: the file is
+// read, merged line by line and written.
+void BM_SaveDiaryMergingAnArrivedLine(benchmark::State& state) {
+    BenchProgram program({.notes = 0, .years = 1});
+    program.Start();
+    auto& module = *program.module;
+    module.CurYear = 2026;
+    auto& files = program.platform.memoryFiles();
+    app::LoadDayTables(files, module);
+    app::LoadYear(files, module);
+    const std::string path = module.Path(app::YearFile(2026));
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto lines = app::SplitLines(*files.file(path));
+        lines[static_cast<std::size_t>(round++ % 372)] = "#####arrived " + std::to_string(round);
+        files.putFile(path, app::JoinLines(lines));
+        module.Diary(12, 7) = "#####typed " + std::to_string(round);
+        module.DiaryDirty = true;
+        state.ResumeTiming();
+        const auto report = app::SaveDiary(files, module, module.platform.now());
+        if (!report.failures.empty()) state.SkipWithError("SaveDiary failed");
+    }
+}
+BENCHMARK(BM_SaveDiaryMergingAnArrivedLine)->Unit(benchmark::kMicrosecond);
 
 // One open note writes its record into the database of 40 full notes.
 void BM_SaveNoteRecord(benchmark::State& state) {
