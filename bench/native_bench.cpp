@@ -126,7 +126,8 @@ void BM_SaveDiaryMergingAnArrivedLine(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto lines = app::SplitLines(*files.file(path));
-        lines[static_cast<std::size_t>(round++ % 372)] = "#####arrived " + std::to_string(round);
+        ++round;
+        lines[static_cast<std::size_t>(round % 372)] = "#####arrived " + std::to_string(round);
         files.putFile(path, app::JoinLines(lines));
         module.Diary(12, 7) = "#####typed " + std::to_string(round);
         module.DiaryDirty = true;
