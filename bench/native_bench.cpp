@@ -34,6 +34,13 @@ struct BenchProgram {
         bench::PrepareNotesDat(platform.memoryFiles(), kDataPath, set);
     }
     bool Start() { return app::Main(*module); }
+    // Started, with the day tables of 2026 loaded as the calendar loads them.
+    void StartWithYearLoaded() {
+        Start();
+        module->CurYear = 2026;
+        app::LoadDayTables(platform.memoryFiles(), *module);
+        app::LoadYear(platform.memoryFiles(), *module);
+    }
 
     platform::headless::HeadlessPlatform platform;
     std::unique_ptr<app::Module> module = std::make_unique<app::Module>(platform);
@@ -70,11 +77,8 @@ BENCHMARK(BM_LoadYearDayTables)->Unit(benchmark::kMicrosecond);
 // Writing a changed full year (and the recurring notes) with SaveDiary.
 void BM_SaveDiary(benchmark::State& state) {
     BenchProgram program({.notes = 0, .years = 1});
-    program.Start();
-    program.module->CurYear = 2026;
+    program.StartWithYearLoaded();
     auto& files = program.module->platform.files();
-    app::LoadDayTables(files, *program.module);
-    app::LoadYear(files, *program.module);
     for (auto _ : state) {
         program.module->DiaryDirty = true;
         program.module->RemindersDirty = true;
@@ -88,12 +92,9 @@ BENCHMARK(BM_SaveDiary)->Unit(benchmark::kMicrosecond);
 // looked for another computer's changes: the floor that BM_SaveDiary's checks are measured against.
 void BM_WriteDiaryUnchecked(benchmark::State& state) {
     BenchProgram program({.notes = 0, .years = 1});
-    program.Start();
+    program.StartWithYearLoaded();
     auto& module = *program.module;
-    module.CurYear = 2026;
     auto& files = module.platform.files();
-    app::LoadDayTables(files, module);
-    app::LoadYear(files, module);
     std::vector<std::string> year;
     std::vector<std::string> reminders;
     for (int m = 1; m <= 12; ++m) {
@@ -115,12 +116,9 @@ BENCHMARK(BM_WriteDiaryUnchecked)->Unit(benchmark::kMicrosecond);
 // read, merged line by line and written.
 void BM_SaveDiaryMergingAnArrivedLine(benchmark::State& state) {
     BenchProgram program({.notes = 0, .years = 1});
-    program.Start();
+    program.StartWithYearLoaded();
     auto& module = *program.module;
-    module.CurYear = 2026;
     auto& files = program.platform.memoryFiles();
-    app::LoadDayTables(files, module);
-    app::LoadYear(files, module);
     const std::string path = module.Path(app::YearFile(2026));
     int round = 0;
     for (auto _ : state) {
