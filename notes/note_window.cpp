@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "notes/damaged_record.h"
 #include "notes/note_artwork.h"
+#include "notes/note_bin.h"
 #include "notes/note_placement.h"
 
 namespace notes {
@@ -197,12 +198,16 @@ NoteFields FrmNote::CurrentFields() const {
     return fields;
 }
 
-platform::Status FrmNote::WriteRecord() {
-    Odpocet->stop();
+std::string FrmNote::CurrentNoteString() const {
     std::string text = NoteText->text();
     if (text.size() > static_cast<std::size_t>(kNoteTextLimit)) text.resize(static_cast<std::size_t>(kNoteTextLimit));
+    return BuildNoteString(CurrentFields(), text);
+}
+
+platform::Status FrmNote::WriteRecord() {
+    Odpocet->stop();
     app::RecordFile database(module_.platform.files(), module_.Path(app::kNotesFile));
-    platform::Status status = database.Write(RecordNumber(), BuildNoteString(CurrentFields(), text));
+    platform::Status status = database.Write(RecordNumber(), CurrentNoteString());
     lastWriteFailed_ = !status;
     return status;
 }
@@ -234,12 +239,31 @@ void FrmNote::CountdownTick() {
 }
 
 void FrmNote::RemoveNote(const std::string& failureTitle) {
-    app::RecordFile database(module_.platform.files(), module_.Path(app::kNotesFile));
-    if (platform::Status status = database.Reset(RecordNumber()); !status) {
+    // Every way a note goes away ends here: it goes into the bin before its record is freed, and
+    // stays open when the bin cannot take it.
+    const std::string notesPath = module_.Path(app::kNotesFile);
+    auto& files = module_.platform.files();
+    if (platform::Status status =
+            PutInBin(files, module_.DataPath, CurrentNoteString(), RecordNumber(), module_.platform.now());
+        !status) {
         module_.platform.showMessage(failureTitle,
-                                     "The note could not be removed from " + module_.Path(app::kNotesFile) + ".\r\n" +
-                                         status.error + "\r\n\r\nThe note stays open.",
+                                     "The note could not be removed from " + notesPath +
+                                         ": its copy could not be put in the bin " + module_.Path(app::kBinFolder) +
+                                         ".\r\n" + status.error + "\r\n\r\nThe note stays open.",
                                      platform::MessageIcon::Stop);
+        return;
+    }
+    app::RecordFile database(files, notesPath);
+    if (platform::Status status = database.Reset(RecordNumber()); !status) {
+        // The note stays, so its copy leaves the bin again; one that will not go is only a spare.
+        const auto binned = NotesInBin(files, module_.DataPath);
+        if (!binned.empty() && binned.front().record == RecordNumber()) {
+            static_cast<void>(TakeOutOfBin(files, module_.DataPath, binned.front().file));
+        }
+        module_.platform.showMessage(
+            failureTitle,
+            "The note could not be removed from " + notesPath + ".\r\n" + status.error + "\r\n\r\nThe note stays open.",
+            platform::MessageIcon::Stop);
         return;
     }
     form_->close();

@@ -63,6 +63,8 @@ private:
     void ApplyRecord();
     void ApplyDefaultFormat();
     NoteFields CurrentFields() const;
+    // The note as its record holds it: the header of CurrentFields and the text.
+    std::string CurrentNoteString() const;
 
     // Format, shared by the keys, the record and the defaults.
     void SetForeColor(platform::ColorRef color);
@@ -71,6 +73,7 @@ private:
 
     void StartCountdown();
     void CountdownTick();
+    // The one way a note goes away: into the bin, then its record is freed and the window closes.
     void RemoveNote(const std::string& failureTitle);
     void LeaveTopMost();
     void ToggleTopMost();
