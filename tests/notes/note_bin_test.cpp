@@ -172,7 +172,9 @@ TEST_F(NoteBin, TheBinListsItsNotesNewestFirstAndPassesOthersBy) {
     // Newest first; of two removals in one second, the later one (the numbered name) first.
     for (std::size_t i = 1; i < bin.size(); ++i) {
         EXPECT_GE(bin[i - 1].removed, bin[i].removed);
-        if (bin[i - 1].removed == bin[i].removed) EXPECT_GT(bin[i - 1].sameSecond, bin[i].sameSecond);
+        if (bin[i - 1].removed == bin[i].removed) {
+            EXPECT_GT(bin[i - 1].sameSecond, bin[i].sameSecond);
+        }
     }
     EXPECT_EQ(bin.back().record, 5);
 }
