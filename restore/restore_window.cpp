@@ -1,7 +1,6 @@
 #include "restore/restore_window.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app/artwork_main_window.h"
 #include "app/backup.h"
@@ -58,12 +57,29 @@ std::string Shown(const std::string& text) {
     return text.empty() ? "(empty)" : FirstLine(text);
 }
 
+// The whole numbers of a text split at dots ("3.12.2026" gives 3, 12, 2026); nothing for a text
+// that holds anything else or an empty part.
+std::vector<int> DottedNumbers(const std::string& text) {
+    std::vector<int> numbers;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t dot = std::min(text.find('.', start), text.size());
+        const std::string part = text.substr(start, dot - start);
+        const bool digits = !part.empty() && part.size() <= 4 &&
+                            std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits) return {};
+        numbers.push_back(std::stoi(part));
+        start = dot + 1;
+    }
+    return numbers;
+}
+
 // "d.m.yyyy" as the calendar writes a date; nullopt for anything that is no date of its range.
 std::optional<platform::DateTime> ParseDate(const std::string& text) {
-    int day = 0, month = 0, year = 0;
-    char rest = 0;
-    if (std::sscanf(text.c_str(), "%d.%d.%d%c", &day, &month, &year, &rest) != 3) return std::nullopt;
-    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) return std::nullopt;
+    const std::vector<int> numbers = DottedNumbers(text);
+    if (numbers.size() != 3) return std::nullopt;
+    const int day = numbers[0], month = numbers[1], year = numbers[2];
+    if (year < 100 || month < 1 || month > 12 || day < 1) return std::nullopt;
     static constexpr int kDays[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     if (day > kDays[month] || (month == 2 && day == 29 && !leap)) return std::nullopt;
