@@ -48,6 +48,8 @@ note="$(notes_windows | head -n 1)"
 [[ "$(notes_geometry "$note")" == "300 200 250 160" ]] || e2e_fail "restored note at $(notes_geometry "$note")"
 e2e_wait_until 10 notes_record_is 40 "$stored" || e2e_fail "record 40 holds '$(notes_record 40)'"
 [[ -z "$(ls "$E2E_DATA/Bin")" ]] || e2e_fail "the restored note is still in the bin"
+xdotool mousemove $((X + WIDTH - 18)) $((Y + 18)) click 1  # the restore window's close image
+e2e_wait_until 10 test -z "$(restore_window)" || e2e_fail "the close image left the restore window open"
 xdotool mousemove 10 700  # the pointer away from the note
 sleep 1
 e2e_screenshot "$E2E_WORK/restored.png"
