@@ -13,6 +13,7 @@ stored="$(notes_header 300 200 250 160 0 0 0 10 Arial '&H904000' '&H80FFFF')Buy 
 notes_store_record 40 "$stored"
 
 restore_window() { xdotool search --onlyvisible --name '^Restore$' 2>/dev/null | head -n 1; }
+no_restore_window() { [[ -z "$(restore_window)" ]]; }
 bin_holds_one() { (($(ls "$E2E_DATA/Bin" 2>/dev/null | wc -l) == 1)); }
 no_note_open() { ! notes_window_exists; }
 
@@ -49,7 +50,7 @@ note="$(notes_windows | head -n 1)"
 e2e_wait_until 10 notes_record_is 40 "$stored" || e2e_fail "record 40 holds '$(notes_record 40)'"
 [[ -z "$(ls "$E2E_DATA/Bin")" ]] || e2e_fail "the restored note is still in the bin"
 xdotool mousemove $((X + WIDTH - 18)) $((Y + 18)) click 1  # the restore window's close image
-e2e_wait_until 10 test -z "$(restore_window)" || e2e_fail "the close image left the restore window open"
+e2e_wait_until 10 no_restore_window || e2e_fail "the close image left the restore window open"
 xdotool mousemove 10 700  # the pointer away from the note
 sleep 1
 e2e_screenshot "$E2E_WORK/restored.png"
