@@ -24,7 +24,19 @@ PicturePtr DrawRestoreButton(double scale) {
     return canvas.Finish();
 }
 
+PicturePtr DrawAction(double scale) {
+    Canvas canvas(kActionWidth, kActionHeight, scale);
+    const Shape pill = RoundedRect(0.5, 0.5, kActionWidth - 0.5, kActionHeight - 0.5, 7);
+    canvas.Fill(pill, VerticalGradient(Argb(255, 0x33, 0x8F, 0xC9), Argb(255, 0x14, 0x5B, 0x88), 0, kActionHeight));
+    canvas.Fill(Outline(pill, 0.5), Argb(140, 0xB0, 0xEF, 0xFF));
+    return canvas.Finish();
+}
+
 }  // namespace
+
+PicturePtr ActionPicture(double scale) {
+    return DrawnOnce<DrawAction>(scale);
+}
 
 PicturePtr RestoreButtonPicture(double scale) {
     return DrawnOnce<DrawRestoreButton>(scale);

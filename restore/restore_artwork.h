@@ -12,5 +12,8 @@ using PicturePtr = std::shared_ptr<const platform::Picture>;
 
 inline constexpr int kRestoreButtonSize = 30;
 PicturePtr RestoreButtonPicture(double scale);  // the Alarms button's pill, square, with a turning-back arrow
+inline constexpr int kActionWidth = 111;
+inline constexpr int kActionHeight = 30;
+PicturePtr ActionPicture(double scale);  // the Alarms button's pill, plain, behind a caption
 
 }  // namespace restore::art

@@ -22,7 +22,7 @@ using platform::Cursor;
 namespace {
 
 constexpr platform::ColorRef kLineBack = 0x00E5FDFF;
-constexpr platform::ColorRef kPickedBack = platform::rgb(0x14, 0x5B, 0x88);
+constexpr platform::ColorRef kPickedBack = platform::rgb(0x33, 0x8F, 0xC9);
 constexpr platform::ColorRef kTitleLight = 0x00FFEFB0;
 constexpr platform::ColorRef kTitleShadow = 0x00603900;
 
@@ -33,8 +33,8 @@ constexpr int kListWidth = 230;
 constexpr int kFirstRowTop = 54;
 constexpr int kRowHeight = 18;
 constexpr int kPanelLeft = 256;
-constexpr int kButtonWidth = 111;
-constexpr int kButtonHeight = 30;
+constexpr int kButtonWidth = art::kActionWidth;
+constexpr int kButtonHeight = art::kActionHeight;
 constexpr int kShownTextLength = 60;
 
 // "2026-12-07 09:05:30" as the calendar writes dates and times: "7.12.2026 9:05".
@@ -150,9 +150,9 @@ RestoreWindow::Control& RestoreWindow::AddText(const std::string& name, const pl
 
 RestoreWindow::Control& RestoreWindow::AddButton(const std::string& name, const platform::Rect& place,
                                                  const std::string& caption, const std::string& tooltip) {
-    // The pill behind today's date, with a caption over it, as the Alarms button is made.
+    // A pill with a caption over it, as the Alarms button is made.
     auto& picture = form_->add(ControlKind::Image, "Img" + name, layout_.Place(place));
-    picture.setPicture(app::art::TodayPicture(layout_.pictureScale()));
+    picture.setPicture(art::ActionPicture(layout_.pictureScale()));
     auto& label = form_->add(ControlKind::Label, "Lab" + name, layout_.Place({place.x, place.y + 7, place.w, 17}));
     label.setCaption(caption);
     label.setFont(TitleFont(9));
