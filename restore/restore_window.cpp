@@ -137,7 +137,6 @@ void RestoreWindow::Build() {
     BuildList();
     BuildNotePart();
     BuildDayPart();
-    form_->onActivate = [this] { app::PlaceOnScreen(*form_, module_.platform.screen()); };
 }
 
 RestoreWindow::Control& RestoreWindow::AddText(const std::string& name, const platform::Rect& place,
@@ -239,6 +238,8 @@ void RestoreWindow::Show() {
     picked_ = -1;
     ShowPage();
     ShowEntry();
+    // Placed before it shows, so that it never appears at one place and jumps to another.
+    app::PlaceOnScreen(*form_, module_.platform.screen());
     form_->show();
     form_->bringToFront();
 }

@@ -35,8 +35,8 @@ eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
 sleep 1
 xdotool mousemove $((X + 635)) $((Y + 73)) click 1
 e2e_wait_until 20 restore_window || e2e_fail "the restore button did not open the restore window"
+sleep 1  # let the window settle: shown, activated, painted
 eval "$(xdotool getwindowgeometry --shell "$(restore_window)")"
-sleep 1
 xdotool mousemove $((X + 72)) $((Y + 62)) click 1  # the list's first line: the binned note
 sleep 1
 if [[ -n "${RESTORE_SCREENSHOT:-}" ]]; then
