@@ -121,22 +121,31 @@ bool ClearTheWay(FileSystem& files, const std::string& dated) {
     return kind == EntryKind::LinkedFolder && platform::RemoveTree(files, dated).empty();
 }
 
-// Keeps the seven most recent dated folders. The one just made is kept even when a clock set
-// back makes it older than those: it is the copy of the files as they are now.
-void RemoveOldBackups(FileSystem& files, const std::string& backups, const std::string& today) {
-    std::vector<std::string> dated;
-    for (const auto& name : files.listFolders(backups)) {
-        if (IsBackupFolderName(name)) dated.push_back(name);
+// Removes one dated folder. Out of the way under a scratch name first: a removal cut short never
+// leaves a dated folder that lacks some of its files, and the next backup finishes it.
+void RemoveBackup(FileSystem& files, const std::string& folder) {
+    const auto doomed = FreeName(files, folder, kScratchSuffix);
+    if (doomed && files.renameFolder(folder, *doomed)) RemoveScratch(files, *doomed);
+}
+
+// Keeps the copies the keeping rule names, with the one just made as the newest, and records the
+// order in which the kept ones were made.
+void RemoveOldBackups(FileSystem& files, const std::string& dataPath, const std::string& today) {
+    std::vector<std::string> order = BackupsNewestFirst(files, dataPath);
+    std::erase(order, today);
+    order.insert(order.begin(), today);  // the copy just made, whatever its date says
+    std::vector<std::string> kept;
+    for (const auto& name : order) {
+        if (KeepsBackup(name, today, kept)) {
+            kept.push_back(name);
+        } else {
+            RemoveBackup(files, dataPath + kBackupFolder + "\\" + name);
+        }
     }
-    std::sort(dated.begin(), dated.end(), std::greater<>());
-    for (std::size_t i = kBackupsKept; i < dated.size(); ++i) {
-        if (dated[i] == today) continue;
-        // Out of the way under a scratch name first: a removal cut short never leaves a dated
-        // folder that lacks some of its files, and the next backup finishes it.
-        const std::string folder = backups + "\\" + dated[i];
-        const auto doomed = FreeName(files, folder, kScratchSuffix);
-        if (doomed && files.renameFolder(folder, *doomed)) RemoveScratch(files, *doomed);
-    }
+    std::reverse(kept.begin(), kept.end());
+    // A record that cannot be written only leaves today's copy unrecorded: it then counts as made
+    // before the recorded ones, and the worst it costs is that copy, a week from now.
+    static_cast<void>(WriteLines(files, dataPath + kBackupsMadeFile, kept));
 }
 
 }  // namespace
@@ -153,6 +162,35 @@ bool IsBackupFolderName(const std::string& name) {
     if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day)) return false;
     const int y = std::stoi(year), m = std::stoi(month), d = std::stoi(day);
     return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= DaysIn(y, m);
+}
+
+std::vector<std::string> BackupsNewestFirst(FileSystem& files, const std::string& dataPath) {
+    std::vector<std::string> dated;
+    for (const auto& name : files.listFolders(dataPath + kBackupFolder)) {
+        if (IsBackupFolderName(name)) dated.push_back(name);
+    }
+    // Unrecorded copies (made before the record was kept, or when it could not be written) count
+    // as made before every recorded one, in the order of their dates.
+    std::sort(dated.begin(), dated.end());
+    std::vector<std::string> made = ReadLines(files, dataPath + kBackupsMadeFile).value_or(std::vector<std::string>{});
+    std::vector<std::string> order;
+    for (const auto& name : dated) {
+        if (std::find(made.begin(), made.end(), name) == made.end()) order.push_back(name);
+    }
+    for (const auto& name : made) {
+        const bool there = std::find(dated.begin(), dated.end(), name) != dated.end();
+        if (there && std::find(order.begin(), order.end(), name) == order.end()) order.push_back(name);
+    }
+    std::reverse(order.begin(), order.end());
+    return order;
+}
+
+bool KeepsBackup(const std::string& name, const std::string& today, const std::vector<std::string>& newerKept) {
+    if (newerKept.size() < static_cast<std::size_t>(kBackupsKept)) return true;
+    if (name > today) return false;  // a date later than today never takes a real day's place
+    const auto real =
+        std::count_if(newerKept.begin(), newerKept.end(), [&](const auto& kept) { return kept <= today; });
+    return real < kBackupsKept;
 }
 
 BackupResult TakeDailyBackup(FileSystem& files, const std::string& dataPath, const platform::DateTime& today) {
@@ -173,7 +211,7 @@ BackupResult TakeDailyBackup(FileSystem& files, const std::string& dataPath, con
         RemoveScratch(files, *scratch);
         return BackupResult::Failed;
     }
-    RemoveOldBackups(files, backups, name);
+    RemoveOldBackups(files, dataPath, name);
     return BackupResult::Made;
 }
 

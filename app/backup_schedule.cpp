@@ -2,6 +2,7 @@
 
 #include "app/backup.h"
 #include "app/main_window.h"
+#include "notes/note_bin.h"
 
 namespace app {
 
@@ -12,6 +13,7 @@ void BackupIfDue(Module& module) {
     module.BackupDay = today;
     // A backup that cannot be made is only missing: nothing to tell the user at this moment.
     TakeDailyBackup(module.platform.files(), module.DataPath, now);
+    notes::EmptyOldNotesFromBin(module.platform.files(), module.DataPath, now);
 }
 
 void BackupSoonAfterStart(Module& module) {

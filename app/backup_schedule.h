@@ -13,7 +13,8 @@ namespace app {
 // How long after the start-up the start's backup waits, in milliseconds.
 inline constexpr int kStartBackupDelay = 1000;
 
-// Takes today's backup of the data folder unless this run has tried it today. Silent.
+// Takes today's backup of the data folder unless this run has tried it today, and lets go of the
+// notes that have lain in the bin for their 30 days. Silent.
 void BackupIfDue(Module& module);
 
 // Calls BackupIfDue once, kStartBackupDelay after the message loop starts (a timer of FrmDiar).

@@ -11,5 +11,9 @@ inline constexpr const char* kAlarmFile = "\\Alarm";
 inline constexpr const char* kDiaryFolder = "\\Diary";
 inline constexpr const char* kBackupFolder = "\\Backup";
 inline constexpr const char* kConflictFolder = "\\Conflicts";
+// The daily copies' names in the order they were made, oldest first (see app/backup.h).
+inline constexpr const char* kBackupsMadeFile = "\\BackupsMade";
+// Removed notes, one file each (see notes/note_bin.h).
+inline constexpr const char* kBinFolder = "\\Bin";
 
 }  // namespace app

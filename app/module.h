@@ -18,6 +18,10 @@ class AlarmDialog;
 class MessageWindow;
 }  // namespace alarms
 
+namespace restore {
+class RestoreWindow;
+}
+
 namespace app {
 
 class FrmDiar;
@@ -44,6 +48,8 @@ struct Module : SharedValues {
     std::unique_ptr<alarms::MessageWindow> Message;
     // The alarm dialog FrmAlarm, loaded hidden from the alarm settings' load on.
     std::unique_ptr<alarms::AlarmDialog> AlarmDialog;
+    // The restore window FrmRestore, made at the first press of its button on the main window.
+    std::unique_ptr<restore::RestoreWindow> Restore;
 };
 
 }  // namespace app

@@ -15,6 +15,7 @@
 #include "app/settings.h"
 #include "app/tray_icon.h"
 #include "notes/notes_database.h"
+#include "restore/restore_window.h"
 
 namespace app {
 
@@ -106,6 +107,7 @@ bool Main(Module& module) {
     // A first run's new data folder holds nothing to keep yet.
     if (InitData(module)) SkipTodaysBackup(module);
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
+    module.Restore = std::make_unique<restore::RestoreWindow>(module);
     alarms::LoadAlarms(platform.files(), module);
     module.DragActive = false;
 

@@ -59,7 +59,7 @@ bool PickUpArrivedNotes(app::Module& module) {
         FrmNote* open = OpenNoteOf(module, n);
         if (open && open->SavePending()) {
             if (!there.empty()) continue;
-            KeepInConflictFile(module, n, open->PendingRecord(), there);
+            KeepInConflictFile(module, n, open->CurrentNoteString(), there);
         }
         if (open) open->CloseUnsaved();
         last = there;

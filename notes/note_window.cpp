@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "notes/damaged_record.h"
 #include "notes/note_artwork.h"
+#include "notes/note_bin.h"
 #include "notes/note_placement.h"
 #include "notes/note_sync.h"
 
@@ -198,7 +199,7 @@ NoteFields FrmNote::CurrentFields() const {
     return fields;
 }
 
-std::string FrmNote::PendingRecord() const {
+std::string FrmNote::CurrentNoteString() const {
     std::string text = NoteText->text();
     if (text.size() > static_cast<std::size_t>(kNoteTextLimit)) text.resize(static_cast<std::size_t>(kNoteTextLimit));
     return BuildNoteString(CurrentFields(), text);
@@ -211,7 +212,7 @@ void FrmNote::CloseUnsaved() {
 
 platform::Status FrmNote::WriteRecord() {
     Odpocet->stop();
-    const std::string record = PendingRecord();
+    const std::string record = CurrentNoteString();
     app::RecordFile database(module_.platform.files(), module_.Path(app::kNotesFile));
     std::optional<std::string> theirs;
     platform::Status status = database.Write(RecordNumber(), record, LastSeen(module_, RecordNumber(), theirs));
@@ -250,13 +251,32 @@ void FrmNote::CountdownTick() {
 }
 
 void FrmNote::RemoveNote(const std::string& failureTitle) {
-    app::RecordFile database(module_.platform.files(), module_.Path(app::kNotesFile));
+    // Every way a note goes away ends here: it goes into the bin before its record is freed, and
+    // stays open when the bin cannot take it.
+    const std::string notesPath = module_.Path(app::kNotesFile);
+    auto& files = module_.platform.files();
+    if (platform::Status status =
+            PutInBin(files, module_.DataPath, CurrentNoteString(), RecordNumber(), module_.platform.now());
+        !status) {
+        module_.platform.showMessage(failureTitle,
+                                     "The note could not be removed from " + notesPath +
+                                         ": its copy could not be put in the bin " + module_.Path(app::kBinFolder) +
+                                         ".\r\n" + status.error + "\r\n\r\nThe note stays open.",
+                                     platform::MessageIcon::Stop);
+        return;
+    }
+    app::RecordFile database(files, notesPath);
     std::optional<std::string> theirs;
     if (platform::Status status = database.Reset(RecordNumber(), LastSeen(module_, RecordNumber(), theirs)); !status) {
-        module_.platform.showMessage(failureTitle,
-                                     "The note could not be removed from " + module_.Path(app::kNotesFile) + ".\r\n" +
-                                         status.error + "\r\n\r\nThe note stays open.",
-                                     platform::MessageIcon::Stop);
+        // The note stays, so its copy leaves the bin again; one that will not go is only a spare.
+        const auto binned = NotesInBin(files, module_.DataPath);
+        if (!binned.empty() && binned.front().record == RecordNumber()) {
+            static_cast<void>(TakeOutOfBin(files, module_.DataPath, binned.front().file));
+        }
+        module_.platform.showMessage(
+            failureTitle,
+            "The note could not be removed from " + notesPath + ".\r\n" + status.error + "\r\n\r\nThe note stays open.",
+            platform::MessageIcon::Stop);
         return;
     }
     module_.RecordsLastSeen[RecordNumber()].clear();

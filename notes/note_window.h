@@ -30,8 +30,8 @@ public:
     platform::Status WriteRecord();
     // A typed change not yet written, or a write that failed.
     bool SavePending() const;
-    // The record the note would write now.
-    std::string PendingRecord() const;
+    // The note's string as its record would hold it now: place, size, format, then the text.
+    std::string CurrentNoteString() const;
     // Closes the window without writing the note (another copy of the database removed or
     // rewrote its record).
     void CloseUnsaved();
@@ -76,6 +76,7 @@ private:
 
     void StartCountdown();
     void CountdownTick();
+    // The one way a note goes away: into the bin, then its record is freed and the window closes.
     void RemoveNote(const std::string& failureTitle);
     void LeaveTopMost();
     void ToggleTopMost();

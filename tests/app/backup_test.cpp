@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "app/datafiles.h"
+#include "platform/file_removal.h"
 #include "platform/headless/memory_file_system.h"
 #include "support/file_systems.h"
 
@@ -149,12 +151,77 @@ TEST_P(Backup, KeepsTheSevenMostRecentAcrossMonthsAndYears) {
                                                          "2027-02-28", "2027-03-01", "2027-03-02"}));
 }
 
-TEST_P(Backup, AClockSetBackKeepsTodaysCopyAnyway) {
+// Starts on the given days in this order, as a user whose clock is wrong at times would make them.
+TEST_P(Backup, TheCopiesMadeLastAreKeptWhateverTheirDatesSay) {
+    const struct {
+        const char* what;
+        std::vector<DateTime> starts;
+        std::vector<std::string> kept;  // among others, at the end
+        std::vector<std::string> gone;
+    } cases[] = {
+        {"a clock set back keeps today's copy",
+         {{2026, 12, 1},
+          {2026, 12, 2},
+          {2026, 12, 3},
+          {2026, 12, 4},
+          {2026, 12, 5},
+          {2026, 12, 6},
+          {2026, 12, 7},
+          {2026, 11, 20}},
+         {"2026-11-20", "2026-12-07", "2026-12-02"},
+         {"2026-12-01"}},
+        {"a clock that ran ahead and was put right",
+         {{2026, 12, 10},
+          {2026, 12, 11},
+          {2026, 12, 12},
+          {2026, 12, 13},
+          {2026, 12, 14},
+          {2026, 12, 15},
+          {2026, 12, 16},
+          {2026, 12, 5},
+          {2026, 12, 6}},
+         {"2026-12-05", "2026-12-06", "2026-12-16"},
+         {"2026-12-10"}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        SCOPED_TRACE(c.what);
+        for (const auto& day : c.starts) ASSERT_EQ(TakeOn(day), BackupResult::Made);
+        const auto folders = BackupFolders();
+        EXPECT_EQ(folders.size(), static_cast<std::size_t>(app::kBackupsKept));
+        for (const auto& name : c.kept) EXPECT_TRUE(std::ranges::count(folders, name)) << name;
+        for (const auto& name : c.gone) EXPECT_FALSE(std::ranges::count(folders, name)) << name;
+    }
+}
+
+TEST_P(Backup, AFarFutureCopyNeverPushesRealDaysOutAndGoesInAWeek) {
     for (int day = 1; day <= 7; ++day) ASSERT_EQ(TakeOn({2026, 12, day}), BackupResult::Made);
-    ASSERT_EQ(TakeOn({2026, 11, 20}), BackupResult::Made);
-    const auto folders = BackupFolders();
-    EXPECT_EQ(folders.size(), 8u);
-    EXPECT_EQ(folders.front(), "2026-11-20");
+    ASSERT_EQ(TakeOn({2099, 1, 1}), BackupResult::Made);
+    for (int day = 8; day <= 20; ++day) {
+        SCOPED_TRACE(day);
+        ASSERT_EQ(TakeOn({2026, 12, day}), BackupResult::Made);
+        std::vector<std::string> expected;
+        for (int kept = day - app::kBackupsKept + 1; kept <= day; ++kept) {
+            expected.push_back(app::BackupFolderName({2026, 12, kept}));
+        }
+        // The far-future copy stays while fewer than seven copies were made after it.
+        if (day - 8 + 1 < app::kBackupsKept) expected.push_back("2099-01-01");
+        EXPECT_EQ(BackupFolders(), expected);
+    }
+}
+
+TEST_P(Backup, WithoutItsRecordTheCopiesGoByTheirDates) {
+    for (int day = 1; day <= 7; ++day) ASSERT_EQ(TakeOn({2026, 12, 8 - day}), BackupResult::Made);
+    for (const char* record : {"", "2026-12-01\r\n\xFF\r\nnot a day\r\n2026-12-01\r\n"}) {
+        SCOPED_TRACE(record);
+        ASSERT_TRUE(files().writeNewFile(dataPath_ + "\\BackupsMade", record));
+        ASSERT_EQ(TakeOn({2026, 12, 8}), BackupResult::Made);
+        // Unrecorded copies count as made first: the oldest by date goes.
+        const auto folders = BackupFolders();
+        EXPECT_EQ(folders.size(), static_cast<std::size_t>(app::kBackupsKept));
+        EXPECT_TRUE(std::ranges::count(folders, "2026-12-08"));
+        ASSERT_TRUE(platform::RemoveTree(files(), backups() + "\\2026-12-08").empty());
+    }
 }
 
 TEST_P(Backup, WhatAnInterruptedBackupLeftIsRemoved) {

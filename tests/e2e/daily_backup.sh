@@ -28,6 +28,7 @@ if ! e2e_same_tree "$expected" "$backup"; then
     e2e_fail "the backup folder does not hold exactly the data files"
 fi
 [[ "$(ls "$E2E_DATA/Backup")" == "2026-12-07" ]] || e2e_fail "Backup holds more than the day's folder: $(ls "$E2E_DATA/Backup")"
+[[ "$(cat "$E2E_DATA/BackupsMade")" == $'2026-12-07\r' ]] || e2e_fail "BackupsMade does not record the copy"
 after="$(e2e_listing "$E2E_DATA" | grep -v ' \./Backup')"
 e2e_expect_same_listing "$before" "$after" "the data files changed"
 e2e_running "$E2E_PID" || e2e_fail "the program ended after its backup"

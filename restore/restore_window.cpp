@@ -1,0 +1,387 @@
+#include "restore/restore_window.h"
+
+#include <algorithm>
+
+#include "app/artwork_main_window.h"
+#include "app/backup.h"
+#include "app/main_window.h"
+#include "diary/calendar.h"
+#include "notes/note_record.h"
+#include "notes/note_restore.h"
+#include "restore/daily_copy.h"
+#include "restore/restore_artwork.h"
+
+namespace restore {
+
+using app::kSkyText;
+using app::kWindowBlue;
+using app::TitleFont;
+using platform::ControlKind;
+using platform::Cursor;
+
+namespace {
+
+constexpr platform::ColorRef kLineBack = 0x00E5FDFF;
+constexpr platform::ColorRef kPickedBack = platform::rgb(0x33, 0x8F, 0xC9);
+constexpr platform::ColorRef kTitleLight = 0x00FFEFB0;
+constexpr platform::ColorRef kTitleShadow = 0x00603900;
+
+constexpr int kWindowWidthTwips = 8400;
+constexpr int kWindowHeightTwips = 6300;
+constexpr int kListLeft = 12;
+constexpr int kListWidth = 230;
+constexpr int kFirstRowTop = 54;
+constexpr int kRowHeight = 18;
+constexpr int kPanelLeft = 256;
+constexpr int kButtonWidth = art::kActionWidth;
+constexpr int kButtonHeight = art::kActionHeight;
+constexpr int kShownTextLength = 60;
+
+// "2026-12-07 09:05:30" as the calendar writes dates and times: "7.12.2026 9:05".
+std::string RemovedAt(const std::string& stamp) {
+    const int year = std::stoi(stamp.substr(0, 4)), month = std::stoi(stamp.substr(5, 2));
+    const int day = std::stoi(stamp.substr(8, 2)), hour = std::stoi(stamp.substr(11, 2));
+    return app::DayMonthYear({year, month, day}) + " " + std::to_string(hour) + ":" + stamp.substr(14, 2);
+}
+
+std::string CopyDate(const std::string& copy) {
+    return app::DayMonthYear(
+        {std::stoi(copy.substr(0, 4)), std::stoi(copy.substr(5, 2)), std::stoi(copy.substr(8, 2))});
+}
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, std::min(text.find_first_of("\r\n"), static_cast<std::size_t>(kShownTextLength)));
+}
+
+std::string Shown(const std::string& text) {
+    return text.empty() ? "(empty)" : FirstLine(text);
+}
+
+// The whole numbers of a text split at dots ("3.12.2026" gives 3, 12, 2026); nothing for a text
+// that holds anything else or an empty part.
+std::vector<int> DottedNumbers(const std::string& text) {
+    std::vector<int> numbers;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t dot = std::min(text.find('.', start), text.size());
+        const std::string part = text.substr(start, dot - start);
+        const bool digits = !part.empty() && part.size() <= 4 &&
+                            std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits) return {};
+        numbers.push_back(std::stoi(part));
+        start = dot + 1;
+    }
+    return numbers;
+}
+
+// "d.m.yyyy" as the calendar writes a date; nullopt for anything that is no date of its range.
+std::optional<platform::DateTime> ParseDate(const std::string& text) {
+    const std::vector<int> numbers = DottedNumbers(text);
+    if (numbers.size() != 3) return std::nullopt;
+    const int day = numbers[0], month = numbers[1], year = numbers[2];
+    if (year < 100 || month < 1 || month > 12 || day < 1) return std::nullopt;
+    static constexpr int kDays[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > kDays[month] || (month == 2 && day == 29 && !leap)) return std::nullopt;
+    return platform::DateTime{year, month, day};
+}
+
+}  // namespace
+
+RestoreWindow::RestoreWindow(app::Module& module)
+    : module_(module), layout_(module.platform.screen(), kWindowWidthTwips, kWindowHeightTwips) {
+    PutButtonOnMainWindow();
+}
+
+RestoreWindow::~RestoreWindow() {
+    ButRestore->onClick = nullptr;
+}
+
+platform::Form& RestoreWindow::form() {
+    if (!form_) Build();
+    return *form_;
+}
+
+void RestoreWindow::PutButtonOnMainWindow() {
+    platform::Form& diar = module_.Diar->form();
+    const app::TwipsLayout& onDiar = module_.Diar->layout();
+    // Left of the Alarms button, on its line.
+    const platform::Rect place{620, 58, art::kRestoreButtonSize, art::kRestoreButtonSize};
+    ButRestore = &diar.add(ControlKind::Image, "ButRestore", onDiar.Place(place));
+    ButRestore->setPicture(art::RestoreButtonPicture(onDiar.pictureScale()));
+    ButRestore->setCursor(Cursor::Hand);
+    ButRestore->setTooltip("Restore: removed notes and the daily copies");
+    ButRestore->onClick = [this] { Show(); };
+}
+
+void RestoreWindow::Build() {
+    form_ = module_.platform.createForm("FrmRestore", "Restore");
+    layout_.SizeWindow(*form_);
+    form_->setBackColor(kWindowBlue);
+    const int width = layout_.width();
+    for (const bool shadow : {true, false}) {
+        auto& title = form_->add(ControlKind::Label, shadow ? "RestTitSH" : "RestTit",
+                                 layout_.Place({shadow ? 3 : 0, shadow ? 6 : 4, width - 6, 27}));
+        title.setForeColor(shadow ? kTitleShadow : kTitleLight);
+        title.setCaption("RESTORE");
+        title.setFont(TitleFont(16));
+        title.setAlignment(platform::Align::Center);
+        if (!shadow) RestTit = &title;
+    }
+    ButExit = &form_->add(ControlKind::Image, "ButExit", layout_.Place({width - 28, 8, 20, 20}));
+    ButExit->setPicture(app::art::ExitPicture(layout_.pictureScale()));
+    ButExit->setTooltip("Close");
+    ButExit->setCursor(Cursor::Hand);
+    ButExit->onClick = [this] { form_->hide(); };
+    form_->onCloseRequest = [this] { form_->hide(); };
+    BuildList();
+    BuildNotePart();
+    BuildDayPart();
+}
+
+RestoreWindow::Control& RestoreWindow::AddText(const std::string& name, const platform::Rect& place,
+                                               const std::string& caption) {
+    auto& label = form_->add(ControlKind::Label, name, layout_.Place(place));
+    label.setForeColor(kSkyText);
+    label.setCaption(caption);
+    return label;
+}
+
+RestoreWindow::Control& RestoreWindow::AddButton(const std::string& name, const platform::Rect& place,
+                                                 const std::string& caption, const std::string& tooltip) {
+    // A pill with a caption over it, as the Alarms button is made.
+    auto& picture = form_->add(ControlKind::Image, "Img" + name, layout_.Place(place));
+    picture.setPicture(art::ActionPicture(layout_.pictureScale()));
+    auto& label = form_->add(ControlKind::Label, "Lab" + name, layout_.Place({place.x, place.y + 7, place.w, 17}));
+    label.setCaption(caption);
+    label.setFont(TitleFont(9));
+    label.setForeColor(platform::rgb(0xFF, 0xFF, 0xFF));
+    label.setAlignment(platform::Align::Center);
+    auto& button = form_->add(ControlKind::Image, name, layout_.Place(place));
+    button.setCursor(Cursor::Hand);
+    button.setTooltip(tooltip);
+    return button;
+}
+
+void RestoreWindow::BuildList() {
+    AddText("LabList", {kListLeft, 34, kListWidth, 15}, "Removed notes and daily copies");
+    for (int row = 0; row < kRows; ++row) {
+        Control& line = form_->add(ControlKind::Label, "Row", row + 1,
+                                   layout_.Place({kListLeft, kFirstRowTop + row * kRowHeight, kListWidth, 16}));
+        line.setForeColor(platform::rgb(0xFF, 0xFF, 0xFF));
+        line.setBackColor(kWindowBlue);
+        line.setCursor(Cursor::Hand);
+        line.onClick = [this, row] { Pick(row); };
+        Row[static_cast<std::size_t>(row)] = &line;
+    }
+    const int below = kFirstRowTop + kRows * kRowHeight + 6;
+    LabNewer = &AddText("LabNewer", {kListLeft, below, 100, 15}, "< newer");
+    LabOlder = &AddText("LabOlder", {kListLeft + kListWidth - 100, below, 100, 15}, "older >");
+    LabOlder->setAlignment(platform::Align::Right);
+    for (Control* step : {LabNewer, LabOlder}) step->setCursor(Cursor::Hand);
+    LabNewer->onClick = [this] {
+        first_ = std::max(first_ - kRows, 0);
+        ShowPage();
+    };
+    LabOlder->onClick = [this] {
+        if (first_ + kRows < static_cast<int>(entries_.size())) first_ += kRows;
+        ShowPage();
+    };
+}
+
+void RestoreWindow::BuildNotePart() {
+    const int width = layout_.width() - kPanelLeft - 12;
+    LabWhat = &AddText("LabWhat", {kPanelLeft, 34, width, 15}, "Pick a removed note or a daily copy.");
+    LabWhat->setFont(TitleFont(9));
+    NoteView = &form_->add(ControlKind::Label, "NoteView", layout_.Place({kPanelLeft, 54, width, 110}));
+    NoteView->setBackColor(kLineBack);
+    NotePrev = &AddText("NotePrev", {kPanelLeft, 172, 16, 15}, "<");
+    LabNoteStep = &AddText("LabNoteStep", {kPanelLeft + 18, 172, 130, 15});
+    NoteNext = &AddText("NoteNext", {kPanelLeft + 150, 172, 16, 15}, ">");
+    for (Control* step : {NotePrev, NoteNext}) step->setCursor(Cursor::Hand);
+    NotePrev->onClick = [this] {
+        if (copyNote_ > 0) --copyNote_;
+        ShowCopyNote();
+    };
+    NoteNext->onClick = [this] {
+        if (copyNote_ + 1 < static_cast<int>(copyNotes_.size())) ++copyNote_;
+        ShowCopyNote();
+    };
+    ButNote = &AddButton("ButNote", {kPanelLeft + width - kButtonWidth, 168, kButtonWidth, kButtonHeight},
+                         "Restore note", "Open this note again where it was");
+    ButNote->onClick = [this] { RestoreNote(); };
+}
+
+void RestoreWindow::BuildDayPart() {
+    const int width = layout_.width() - kPanelLeft - 12;
+    AddText("LabDay", {kPanelLeft, 218, 40, 15}, "Day");
+    DateBox = &form_->add(ControlKind::TextBox, "DateBox", layout_.Place({kPanelLeft + 40, 216, 90, 17}));
+    DateBox->setBackColor(kLineBack);
+    DateBox->setMaxLength(10);
+    DateBox->onChange = [this] { ShowDay(); };
+    LabCopyLine = &AddText("LabCopyLine", {kPanelLeft, 240, width, 15});
+    LabNowLine = &AddText("LabNowLine", {kPanelLeft, 256, width, 15});
+    ButLine = &AddButton("ButLine", {kPanelLeft + width - kButtonWidth, 274, kButtonWidth, kButtonHeight},
+                         "Restore line", "Put the copy's line back as the day's line");
+    ButLine->onClick = [this] { RestoreLine(); };
+    LabCopyNote = &AddText("LabCopyNote", {kPanelLeft, 312, width, 15});
+    LabNowNote = &AddText("LabNowNote", {kPanelLeft, 328, width, 15});
+    ButReminder = &AddButton("ButReminder", {kPanelLeft + width - kButtonWidth, 346, kButtonWidth, kButtonHeight},
+                             "Restore note", "Put the copy's recurring note back for this date");
+    ButReminder->onClick = [this] { RestoreReminder(); };
+}
+
+void RestoreWindow::Show() {
+    form();
+    ReadEntries();
+    first_ = 0;
+    picked_ = -1;
+    ShowPage();
+    ShowEntry();
+    // Placed before it shows, so that it never appears at one place and jumps to another.
+    app::PlaceOnScreen(*form_, module_.platform.screen());
+    form_->show();
+    form_->bringToFront();
+}
+
+void RestoreWindow::ReadEntries() {
+    entries_.clear();
+    auto& files = module_.platform.files();
+    for (auto& note : notes::NotesInBin(files, module_.DataPath)) entries_.push_back({true, std::move(note), {}});
+    for (auto& copy : app::BackupsNewestFirst(files, module_.DataPath))
+        entries_.push_back({false, {}, std::move(copy)});
+}
+
+void RestoreWindow::ShowPage() {
+    for (int row = 0; row < kRows; ++row) {
+        Control& line = *Row[static_cast<std::size_t>(row)];
+        const int index = first_ + row;
+        if (index >= static_cast<int>(entries_.size())) {
+            line.setCaption("");
+            line.setBackColor(kWindowBlue);
+            continue;
+        }
+        const Entry& entry = entries_[static_cast<std::size_t>(index)];
+        line.setCaption(entry.binned ? "Note removed " + RemovedAt(entry.note.removed) + ": " +
+                                           FirstLine(notes::NoteTextOf(entry.note.note))
+                                     : "Daily copy of " + CopyDate(entry.copy));
+        line.setBackColor(index == picked_ ? kPickedBack : kWindowBlue);
+    }
+    LabNewer->setVisible(first_ > 0);
+    LabOlder->setVisible(first_ + kRows < static_cast<int>(entries_.size()));
+}
+
+void RestoreWindow::Pick(int row) {
+    const int index = first_ + row;
+    if (index >= static_cast<int>(entries_.size())) return;
+    picked_ = index;
+    ShowPage();
+    ShowEntry();
+}
+
+void RestoreWindow::ShowEntry() {
+    const bool picked = picked_ >= 0;
+    const bool copy = picked && !entries_[static_cast<std::size_t>(picked_)].binned;
+    for (Control* part : {LabCopyLine, LabNowLine, ButLine, LabCopyNote, LabNowNote, ButReminder, DateBox, NotePrev,
+                          NoteNext, LabNoteStep}) {
+        part->setVisible(copy);
+    }
+    for (const char* name : {"LabDay", "ImgButLine", "LabButLine", "ImgButReminder", "LabButReminder"}) {
+        if (Control* part = form_->find(name)) part->setVisible(copy);
+    }
+    for (const char* name : {"ImgButNote", "LabButNote"}) {
+        if (Control* part = form_->find(name)) part->setVisible(picked);
+    }
+    ButNote->setVisible(picked);
+    NoteView->setVisible(picked);
+    if (!picked) {
+        LabWhat->setCaption("Pick a removed note or a daily copy.");
+        return;
+    }
+    const Entry& entry = entries_[static_cast<std::size_t>(picked_)];
+    if (entry.binned) {
+        LabWhat->setCaption("Note removed " + RemovedAt(entry.note.removed));
+        NoteView->setCaption(notes::NoteTextOf(entry.note.note));
+        return;
+    }
+    LabWhat->setCaption("Daily copy of " + CopyDate(entry.copy));
+    copyNotes_ = CopyNotes(module_.platform.files(), module_.DataPath, entry.copy);
+    copyNote_ = 0;
+    ShowCopyNote();
+    DateBox->setText(app::DayMonthYear(module_.platform.now()));
+    ShowDay();
+}
+
+void RestoreWindow::ShowCopyNote() {
+    const bool any = !copyNotes_.empty();
+    const auto count = static_cast<int>(copyNotes_.size());
+    LabNoteStep->setCaption(any ? "Note " + std::to_string(copyNote_ + 1) + " of " + std::to_string(count)
+                                : "The copy holds no notes");
+    NoteView->setCaption(any ? notes::NoteTextOf(copyNotes_[static_cast<std::size_t>(copyNote_)].second) : "");
+}
+
+void RestoreWindow::ShowDay() {
+    if (picked_ < 0 || entries_[static_cast<std::size_t>(picked_)].binned) return;
+    const std::string& copy = entries_[static_cast<std::size_t>(picked_)].copy;
+    const auto date = ParseDate(DateBox->text());
+    if (!date) {
+        LabCopyLine->setCaption("Write a date as 7.12.2026");
+        for (Control* label : {LabNowLine, LabCopyNote, LabNowNote}) label->setCaption("");
+        return;
+    }
+    auto& files = module_.platform.files();
+    const auto copyLine = CopyDayLine(files, module_.DataPath, copy, *date);
+    LabCopyLine->setCaption("Line in the copy: " + (copyLine ? Shown(app::DiaryText(*copyLine))
+                                                             : "(no file of " + std::to_string(date->year) + ")"));
+    LabNowLine->setCaption("Line now: " + Shown(app::DiaryText(CurrentDayLine(files, module_, *date))));
+    const auto copyNote = CopyReminder(files, module_.DataPath, copy, date->month, date->day);
+    LabCopyNote->setCaption("Recurring note in the copy: " + (copyNote ? Shown(*copyNote) : "(none)"));
+    LabNowNote->setCaption("Recurring note now: " + Shown(module_.Reminders(date->month, date->day)));
+}
+
+void RestoreWindow::RestoreNote() {
+    if (picked_ < 0) return;
+    const Entry& entry = entries_[static_cast<std::size_t>(picked_)];
+    if (entry.binned) {
+        if (!notes::RestoreFromBin(module_, entry.note)) return;
+        ReadEntries();
+        picked_ = -1;
+        ShowPage();
+        ShowEntry();
+        return;
+    }
+    if (copyNotes_.empty()) return;
+    static_cast<void>(notes::RestoreNote(module_, copyNotes_[static_cast<std::size_t>(copyNote_)].second,
+                                         "the daily copy of " + CopyDate(entry.copy)));
+}
+
+void RestoreWindow::RestoreLine() {
+    const auto date = ParseDate(DateBox->text());
+    if (picked_ < 0 || !date) return;
+    auto& files = module_.platform.files();
+    const std::string& copy = entries_[static_cast<std::size_t>(picked_)].copy;
+    const auto cell = CopyDayLine(files, module_.DataPath, copy, *date);
+    if (!cell) return;
+    module_.Diar->ReportSave(RestoreDayLine(files, module_, *date, *cell, module_.platform.now()));
+    module_.Diar->PaintTables();
+    ShowDay();
+}
+
+void RestoreWindow::RestoreReminder() {
+    const auto date = ParseDate(DateBox->text());
+    if (picked_ < 0 || !date) return;
+    auto& files = module_.platform.files();
+    const std::string& copy = entries_[static_cast<std::size_t>(picked_)].copy;
+    const auto note = CopyReminder(files, module_.DataPath, copy, date->month, date->day);
+    if (!note) return;
+    module_.Diar->ReportSave(
+        restore::RestoreReminder(files, module_, date->month, date->day, *note, module_.platform.now()));
+    module_.Diar->PaintTables();
+    ShowDay();
+}
+
+void ShowRestoreWindow(app::Module& module) {
+    if (module.Restore) module.Restore->Show();
+}
+
+}  // namespace restore
