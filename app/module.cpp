@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/tray_icon.h"
 #include "notes/note_window.h"
+#include "search/search_window.h"
 
 namespace app {
 

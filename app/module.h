@@ -18,6 +18,10 @@ class AlarmDialog;
 class MessageWindow;
 }  // namespace alarms
 
+namespace search {
+class SearchWindow;
+}
+
 namespace app {
 
 class FrmDiar;
@@ -44,6 +48,9 @@ struct Module : SharedValues {
     std::unique_ptr<alarms::MessageWindow> Message;
     // The alarm dialog FrmAlarm, loaded hidden from the alarm settings' load on.
     std::unique_ptr<alarms::AlarmDialog> AlarmDialog;
+    // The search over every year, the notes and the alarms: ButFind and Ctrl+F on the main window,
+    // its own window FrmSearch made at the first search.
+    std::unique_ptr<search::SearchWindow> Search;
 };
 
 }  // namespace app

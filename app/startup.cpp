@@ -14,6 +14,7 @@
 #include "app/settings.h"
 #include "app/tray_icon.h"
 #include "notes/notes_database.h"
+#include "search/search_window.h"
 
 namespace app {
 
@@ -103,6 +104,7 @@ bool Main(Module& module) {
     // A first run's new data folder holds nothing to keep yet.
     if (InitData(module)) SkipTodaysBackup(module);
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
+    module.Search = std::make_unique<search::SearchWindow>(module);
     alarms::LoadAlarms(platform.files(), module);
     module.DragActive = false;
 

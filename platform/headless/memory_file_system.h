@@ -3,6 +3,7 @@
 // way Windows follows them, so that a test sees whether code walks through one.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -23,6 +24,7 @@ public:
     Status removeFile(const std::string& path) override;
     Status createFolder(const std::string& path) override;
     EntryKind entry(const std::string& path) override;
+    std::optional<FileStamp> stamp(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::vector<std::string> listFolders(const std::string& folder) override;
     std::vector<FolderEntry> listEntries(const std::string& folder) override;
@@ -62,6 +64,7 @@ private:
     struct Entry {
         std::string bytes;
         bool hidden = false;
+        std::uint64_t written = 0;  // the write that gave the file its bytes
     };
     bool takeFault(Op op);
     // `path` with every link along it replaced by its target; the last name too when `followLast`.
@@ -79,6 +82,7 @@ private:
     std::set<std::string> unreadable_;
     std::optional<std::size_t> capacity_;
     int writes_ = 0;
+    std::uint64_t lastWritten_ = 0;
     std::map<std::string, int> writesTo_;
 };
 

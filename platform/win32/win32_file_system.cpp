@@ -114,6 +114,15 @@ EntryKind Win32FileSystem::entry(const std::string& path) {
     return KindOf(found);
 }
 
+std::optional<FileStamp> Win32FileSystem::stamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
+    const auto joined = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+    return FileStamp{joined(data.nFileSizeHigh, data.nFileSizeLow),
+                     joined(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
 namespace {
 
 // Everything directly inside `folder`.
