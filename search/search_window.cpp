@@ -292,6 +292,7 @@ void SearchWindow::FindKey(int key, int shift) {
 
 void SearchWindow::GoToChosen() {
     if (chosen_ >= results_.hits.size()) return;
+    // A copy: a message the going shows runs the message loop, and with it any search.
     const Hit hit = results_.hits[chosen_];
     // Put away first: what the result shows takes the focus and the front.
     form_->hide();

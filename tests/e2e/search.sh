@@ -43,14 +43,14 @@ e2e_wait_until 10 search_window || e2e_fail "Ctrl+F did not open the search wind
 type_text "dentist"
 sleep 0.5
 e2e_screenshot "$E2E_WORK/search.png"
-cp "$E2E_WORK/search.png" "${E2E_SHOTS:-$E2E_WORK}/search.png" 2>/dev/null || true
+if [[ -n "${E2E_SHOTS:-}" ]]; then cp "$E2E_WORK/search.png" "$E2E_SHOTS/search.png"; fi
 xdotool key Return
 e2e_wait_until 10 no_search_window || e2e_fail "Enter did not put the search window away"
 e2e_wait_until 10 year_line_is "$year" "$month" 1 "#####typed before the search" ||
     e2e_fail "going to another year did not save the line typed in $year: '$(year_line "$year" "$month" 1 || true)'"
 sleep 0.5
 e2e_screenshot "$E2E_WORK/found.png"
-cp "$E2E_WORK/found.png" "${E2E_SHOTS:-$E2E_WORK}/found.png" 2>/dev/null || true
+if [[ -n "${E2E_SHOTS:-}" ]]; then cp "$E2E_WORK/found.png" "$E2E_SHOTS/search-found.png"; fi
 
 # The focus is in the line of 14 March 2019: Ctrl+A and typing replace it; the hide image saves.
 xdotool key ctrl+a
