@@ -172,6 +172,20 @@ TEST_F(SearchWindowTest, RecurringNotesAndAlarmsGoToTheirDayAndRow) {
     EXPECT_TRUE(alarms.AlW[3]->hasFocus());
 }
 
+TEST_F(SearchWindowTest, ANoteResultBringsItsNoteForwardWithTheFocusInIt) {
+    notes::NewNote(*module);
+    notes::NewNote(*module);
+    auto& wanted = *module->Notes.front();
+    platform.type(*wanted.NoteText, "the plumber's number");
+    wanted.form().hide();
+    platform.click(*searching().ButFind);
+    search("plumber");
+    ASSERT_EQ(searching().results().hits.size(), 1u);
+    platform.keyDown(box(), platform::kKeyReturn);
+    EXPECT_TRUE(wanted.form().visible());
+    EXPECT_TRUE(wanted.NoteText->hasFocus());
+}
+
 TEST_F(SearchWindowTest, EscPutsTheWindowAwayAndTheTextStaysForTheNextOpening) {
     platform.click(*searching().ButFind);
     search("dentist");
