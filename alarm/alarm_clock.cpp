@@ -6,6 +6,7 @@
 #include "alarm/todays_entries.h"
 #include "app/backup_schedule.h"
 #include "app/main_window.h"
+#include "app/outside_changes.h"
 #include "app/tray_icon.h"
 #include "diary/calendar.h"
 
@@ -26,6 +27,8 @@ void AlarmClock::Tick() {
     const auto now = module_.platform.now();
     module_.MsgText.clear();
     if (app::DayMonthYear(now) != date_) ChangeDay(now);
+    // What another computer wrote rings too.
+    app::LookForOutsideChanges(module_);
 
     const TodaysEntries entries = EntriesOf(module_, now);
     const TodaysAlarmTexts texts{

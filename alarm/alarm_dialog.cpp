@@ -3,6 +3,7 @@
 #include "alarm/alarm_artwork.h"
 #include "alarm/alarm_settings.h"
 #include "app/artwork_main_window.h"
+#include "app/conflict_file.h"
 #include "app/data_file_names.h"
 #include "app/main_window.h"
 #include "app/window_look.h"
@@ -209,16 +210,34 @@ void AlarmDialog::ShowSound() {
 }
 
 void AlarmDialog::OK() {
-    if (const auto status = SaveAlarms(module_.platform.files(), module_); !status) {
+    const AlarmSave save = SaveAlarms(module_.platform.files(), module_, module_.platform.now());
+    if (!save.status) {
         // The edits stay in the dialog and in memory; hiding or ending the program tries again.
         module_.platform.showMessage(app::kProductName,
                                      "The alarms could not be saved:\r\n\r\n" +
-                                         Listed(module_.Path(app::kAlarmFile), status.error) +
+                                         Listed(module_.Path(app::kAlarmFile), save.status.error) +
                                          "\r\n\r\nYour changes are kept; press OK to try again.",
                                      platform::MessageIcon::Stop);
         return;
     }
     form_->hide();
+    if (!save.clashedRows.empty()) ReportClashes(save.clashedRows);
+}
+
+void AlarmDialog::ReportClashes(const std::vector<int>& rows) {
+    platform::Locale& locale = module_.platform.locale();
+    std::string names;
+    for (const int row : rows) {
+        if (!names.empty()) names += ", ";
+        names +=
+            row <= kMonthDays ? "day " + std::to_string(row) : locale.weekdayAbbrev(LocaleWeekday(row - kMonthDays));
+    }
+    module_.platform.showMessage(app::kProductName,
+                                 "These alarms were also changed on another computer: " + names +
+                                     ".\r\n\r\nBoth sets of times are kept, this computer's first; times too "
+                                     "long to keep beside each other are in " +
+                                     module_.Path(app::ConflictFile(module_.platform.now())) + ".",
+                                 platform::MessageIcon::Information);
 }
 
 void AlarmDialog::Exit() {

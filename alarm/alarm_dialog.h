@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "alarm/alarm_file.h"
 #include "app/module.h"
@@ -29,6 +30,8 @@ public:
 
     // The dialog's window, made hidden at the first call.
     platform::Form& form();
+    // True while the dialog is on screen (its boxes may hold edits not yet in Module).
+    bool Shown() const { return form_ && form_->visible(); }
 
     // Shows the dialog modeless and brings it forward; the system then activates it.
     void Show();
@@ -66,6 +69,8 @@ private:
     void SelectAllOnCtrlA(Control& box);
 
     void OK();
+    // Says once which rows another computer changed too, after a save merged them.
+    void ReportClashes(const std::vector<int>& rows);
     void Exit();
 
     app::Module& module_;

@@ -13,8 +13,8 @@ namespace app {
 SaveReport SaveBeforeEnd(Module& module) {
     SaveReport report = SaveDiary(module.platform.files(), module, module.platform.now());
     auto& failures = report.failures;
-    if (auto status = alarms::SaveAlarms(module.platform.files(), module); !status)
-        failures.push_back(module.Path(kAlarmFile) + ": " + status.error);
+    if (auto save = alarms::SaveAlarms(module.platform.files(), module, module.platform.now()); !save.status)
+        failures.push_back(module.Path(kAlarmFile) + ": " + save.status.error);
     // Notes typed into in the last seconds have not saved themselves yet.
     for (const auto& note : module.Notes) {
         if (!note->SavePending()) continue;

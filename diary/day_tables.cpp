@@ -4,6 +4,8 @@
 #include <optional>
 #include <utility>
 
+#include "app/checked_write.h"
+#include "app/conflict_file.h"
 #include "app/datafiles.h"
 #include "app/line_merge.h"
 #include "diary/calendar.h"
@@ -23,10 +25,6 @@ std::string Failure(const std::string& path, const platform::Status& status) {
     return path + ": " + status.error;
 }
 
-// A file that changes again while it is being saved is read and merged again this often; the
-// last write no longer waits for it, so that a file another program keeps rewriting is still saved.
-constexpr int kMergeAttempts = 3;
-
 // The cells a file's lines give, as the load makes them: `count` of them; missing lines are empty
 // days. A year file damaged by hand or by a disk fault may hold a line shorter than the code; it
 // is filled up with "#" so that every later reader finds a whole code (an empty line reads as an
@@ -38,6 +36,16 @@ std::vector<std::string> Cells(const std::vector<std::string>& lines, std::size_
         if (cells[i].size() < codeLength) cells[i].append(codeLength - cells[i].size(), '#');
     }
     return cells;
+}
+
+// The cells of another copy's file, or nothing when it holds fewer lines than its format has: a
+// file cut short (a sync client's half-written copy, a damaged disk) would otherwise read as days
+// cleared on the other computer and empty them here too.
+std::optional<std::vector<std::string>> WholeCells(const std::string& bytes, std::size_t count,
+                                                   std::size_t codeLength) {
+    const auto lines = SplitLines(bytes);
+    if (lines.size() < count) return std::nullopt;
+    return Cells(lines, count, codeLength);
 }
 
 // One of the files SaveDiary writes from a day table, with the date of each of its lines.
@@ -71,51 +79,16 @@ std::vector<std::pair<int, int>> RecurringDates() {
     return dates;
 }
 
-// A file as the save finds it. Unreadable is present without bytes.
-struct Found {
-    bool present = false;
-    std::optional<std::string> bytes;
-    bool operator==(const Found&) const = default;
-};
-
-Found Look(FileSystem& files, const std::string& path) {
-    Found found{FilePresent(files, path), std::nullopt};
-    if (found.present) found.bytes = files.readFile(path);
-    return found;
-}
-
-// The clashes that did not fit into their lines, as entries of the conflict file: which line, and
-// both texts.
-std::vector<std::string> ConflictEntries(const TableFile& file, const std::vector<LineClash>& clashes) {
-    std::vector<std::string> entries;
+// The clashes that did not fit into their lines, as entries of the conflict file.
+std::vector<ConflictEntry> ConflictEntries(const TableFile& file, const std::vector<LineClash>& clashes) {
+    std::vector<ConflictEntry> entries;
     for (const auto& clash : clashes) {
         if (!clash.tooLong) continue;
         const auto& [m, d] = file.dates[clash.line];
         const auto text = [&](const std::string& line) { return line.substr(file.shape.codeLength); };
-        entries.push_back(file.name.substr(1) + " " + DayMonth(m, d));
-        entries.push_back("  This computer: " + text(clash.ours));
-        entries.push_back("  Other copy:    " + text(clash.theirs));
-        entries.emplace_back();
+        entries.push_back({file.name.substr(1) + " " + DayMonth(m, d), text(clash.ours), text(clash.theirs)});
     }
     return entries;
-}
-
-// Adds entries at the end of the conflict file, crash-safe as every data file; the file is never
-// started anew over one that is there but cannot be read.
-Status AppendConflicts(FileSystem& files, const SharedValues& values, const std::string& path,
-                       const std::vector<std::string>& entries) {
-    // A folder that cannot be made fails the write below, which is returned.
-    if (!AnythingAt(files, values.Path(kConflictFolder))) {
-        static_cast<void>(files.createFolder(values.Path(kConflictFolder)));
-    }
-    std::string content;
-    if (AnythingAt(files, path)) {
-        std::string why;
-        auto old = files.readFile(path, &why);
-        if (!old) return Status::failure(why);
-        content = std::move(*old);
-    }
-    return ReplaceFile(files, path, content + JoinLines(entries));
 }
 
 // Writes a table's file. Lines that another copy changed since the program last saw the file are
@@ -124,44 +97,40 @@ Status AppendConflicts(FileSystem& files, const SharedValues& values, const std:
 // are. The texts a clash leaves out of the line are in the conflict file before the data file
 // changes, so that no failure between the two loses them. Returns the failure, if any.
 std::optional<std::string> SaveTable(FileSystem& files, SharedValues& values, const TableFile& file,
-                                     const std::string& conflictFile, SaveReport& report) {
+                                     const platform::DateTime& today, SaveReport& report) {
     const std::string path = values.Path(file.name);
     const std::vector<std::string> ours = file.Lines();
     const auto seen = values.LinesLastSeen.find(path);
-    for (int attempt = 1;; ++attempt) {
-        const Found found = Look(files, path);
+    MergedLines merged;
+    std::optional<std::string> conflictFailure;
+    const Status status = WriteChecked(files, path, [&](const FileFound& found, std::string& content) {
         const bool mergeable = seen != values.LinesLastSeen.end() && (!found.present || found.bytes);
-        MergedLines merged{ours, {}};
+        merged = {ours, {}};
         if (mergeable && found.bytes) {
-            const auto theirs = Cells(SplitLines(*found.bytes), ours.size(), file.shape.codeLength);
-            if (theirs != seen->second) merged = MergeLines(seen->second, ours, theirs, file.shape);
-        }
-        if (const auto entries = ConflictEntries(file, merged.clashes); !entries.empty()) {
-            if (Status status = AppendConflicts(files, values, conflictFile, entries); !status) {
-                return Failure(conflictFile, status);
+            if (const auto theirs = WholeCells(*found.bytes, ours.size(), file.shape.codeLength);
+                theirs && *theirs != seen->second) {
+                merged = MergeLines(seen->second, ours, *theirs, file.shape);
             }
         }
-        bool changed = false;
-        StillCurrent stillCurrent;
-        if (mergeable && attempt < kMergeAttempts) {
-            stillCurrent = [&] {
-                changed = Look(files, path) != found;
-                return !changed;
-            };
+        if (Status appended = AppendConflicts(files, values, today, ConflictEntries(file, merged.clashes)); !appended) {
+            conflictFailure = appended.error;
+            return appended;
         }
-        const Status status = WriteLines(files, path, merged.lines, stillCurrent);
-        if (changed) continue;
-        if (!status) return Failure(path, status);
-        for (std::size_t i = 0; i < file.dates.size(); ++i) {
-            file.table(file.dates[i].first, file.dates[i].second) = merged.lines[i];
-        }
-        values.LinesLastSeen[path] = std::move(merged.lines);
-        for (const auto& clash : merged.clashes) {
-            const auto& [m, d] = file.dates[clash.line];
-            report.clashes.push_back({file.name.substr(1), m, d, clash.tooLong ? conflictFile : std::string()});
-        }
-        return std::nullopt;
+        content = JoinLines(merged.lines);
+        return Status::success();
+    });
+    if (conflictFailure) return conflictFailure;
+    if (!status) return Failure(path, status);
+    for (std::size_t i = 0; i < file.dates.size(); ++i) {
+        file.table(file.dates[i].first, file.dates[i].second) = merged.lines[i];
     }
+    values.LinesLastSeen[path] = std::move(merged.lines);
+    for (const auto& clash : merged.clashes) {
+        const auto& [m, d] = file.dates[clash.line];
+        report.clashes.push_back(
+            {file.name.substr(1), m, d, clash.tooLong ? values.Path(ConflictFile(today)) : std::string()});
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -170,12 +139,6 @@ std::string YearFile(int year) {
     char digits[8];
     std::snprintf(digits, sizeof digits, "%04d", year);
     return std::string(kDiaryFolder) + "\\" + digits;
-}
-
-std::string ConflictFile(const platform::DateTime& day) {
-    char name[16] = {};
-    std::snprintf(name, sizeof name, "%04d-%02d-%02d", day.year, day.month, day.day);
-    return std::string(kConflictFolder) + "\\" + name + ".txt";
 }
 
 std::string DiaryText(const std::string& cell) {
@@ -227,6 +190,7 @@ void LoadDayTables(FileSystem& files, SharedValues& values) {
         }
     }
     values.LinesLastSeen[values.Path(kReminderFile)] = Cells(reminders.value_or(std::vector<std::string>{}), line, 0);
+    values.LinesLastSeen[values.Path(kNamesFile)] = Cells(names.value_or(std::vector<std::string>{}), line, 0);
 }
 
 void CheckLeapYear(SharedValues& values) {
@@ -256,17 +220,17 @@ bool PickUp(FileSystem& files, SharedValues& values, const TableFile& file, bool
     const std::string path = values.Path(file.name);
     const auto seen = values.LinesLastSeen.find(path);
     if (seen == values.LinesLastSeen.end()) return false;
-    const Found found = Look(files, path);
+    const FileFound found = LookAt(files, path);
     if (!found.bytes) return false;  // removed or unreadable: the next save writes it from the table
-    auto theirs = Cells(SplitLines(*found.bytes), file.dates.size(), file.shape.codeLength);
-    if (theirs == seen->second) return false;
-    const MergedLines merged = MergeLines(seen->second, file.Lines(), theirs, file.shape);
+    auto theirs = WholeCells(*found.bytes, file.dates.size(), file.shape.codeLength);
+    if (!theirs || *theirs == seen->second) return false;
+    const MergedLines merged = MergeLines(seen->second, file.Lines(), *theirs, file.shape);
     if (!merged.clashes.empty()) return false;
     for (std::size_t i = 0; i < file.dates.size(); ++i) {
         file.table(file.dates[i].first, file.dates[i].second) = merged.lines[i];
     }
-    dirty = merged.lines != theirs;
-    seen->second = std::move(theirs);
+    dirty = merged.lines != *theirs;
+    seen->second = std::move(*theirs);
     return true;
 }
 
@@ -275,14 +239,17 @@ bool PickUp(FileSystem& files, SharedValues& values, const TableFile& file, bool
 bool PickUpOutsideChanges(FileSystem& files, SharedValues& values) {
     const TableFile year{values.Diary, YearFile(values.CurYear), YearDates(), {kDiaryCodeLength, kDiaryTextLength}};
     const TableFile reminders{values.Reminders, kReminderFile, RecurringDates(), {0, kReminderLength}};
+    // The program never writes the name days: the other copy's are taken whole.
+    const TableFile names{values.Names, kNamesFile, RecurringDates(), {0, std::string::npos}};
+    bool namesUnsaved = false;
     const bool yearChanged = PickUp(files, values, year, values.DiaryDirty);
     const bool remindersChanged = PickUp(files, values, reminders, values.RemindersDirty);
-    return yearChanged || remindersChanged;
+    const bool namesChanged = PickUp(files, values, names, namesUnsaved);
+    return yearChanged || remindersChanged || namesChanged;
 }
 
 SaveReport SaveDiary(FileSystem& files, SharedValues& values, const platform::DateTime& today) {
     SaveReport report;
-    const std::string conflictFile = values.Path(ConflictFile(today));
     if (values.DiaryDirty) {
         // The folder is made at start-up; one removed while the program runs is made again.
         // A folder that cannot be made fails the write below, which is reported.
@@ -290,7 +257,7 @@ SaveReport SaveDiary(FileSystem& files, SharedValues& values, const platform::Da
             static_cast<void>(files.createFolder(values.Path(kDiaryFolder)));
         }
         const TableFile file{values.Diary, YearFile(values.CurYear), YearDates(), {kDiaryCodeLength, kDiaryTextLength}};
-        if (auto failure = SaveTable(files, values, file, conflictFile, report)) {
+        if (auto failure = SaveTable(files, values, file, today, report)) {
             report.failures.push_back(std::move(*failure));
         } else {
             values.DiaryDirty = false;
@@ -298,7 +265,7 @@ SaveReport SaveDiary(FileSystem& files, SharedValues& values, const platform::Da
     }
     if (values.RemindersDirty) {
         const TableFile file{values.Reminders, kReminderFile, RecurringDates(), {0, kReminderLength}};
-        if (auto failure = SaveTable(files, values, file, conflictFile, report)) {
+        if (auto failure = SaveTable(files, values, file, today, report)) {
             report.failures.push_back(std::move(*failure));
         } else {
             values.RemindersDirty = false;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/conflict_file.h"
 #include "app/shared_values.h"
 #include "platform/file_system.h"
 #include "platform/types.h"
@@ -26,10 +27,6 @@ inline constexpr std::size_t kReminderLength = 256;
 
 // "\Diary\0100" ... "\Diary\9999".
 std::string YearFile(int year);
-
-// "\Conflicts\yyyy-mm-dd.txt": where the saves of that day keep the texts that a clash left out
-// of their lines.
-std::string ConflictFile(const platform::DateTime& day);
 
 // What a cell says. A cell that lost code characters in a damaged file reads as if they were "#".
 std::string DiaryText(const std::string& cell);
@@ -75,7 +72,7 @@ struct SaveReport {
 // whole; a file that could not be written keeps its changes in memory for the next try.
 SaveReport SaveDiary(platform::FileSystem& files, SharedValues& values, const platform::DateTime& today);
 
-// Takes into the tables what another copy wrote to the shown year's file and "\Reminder" since
+// Takes into the tables what another copy wrote to the shown year's file, "\Reminder" and "\Names" since
 // the program last read or wrote them, merged with what is unsaved here, so that the calendar shows
 // it. A file whose merge would clash is left to the next save, which keeps both texts and reports
 // them. The dirty flags stay set where the tables still hold changes the files lack. True when a

@@ -37,11 +37,11 @@ struct FolderEntry {
     EntryKind kind = EntryKind::None;
 };
 
-// What tells one version of a file from the next without reading it: its size and when it was
-// last written (the in-memory file system counts its writes instead of a time).
+// What tells one version of a file from another without reading it: its size and when it was
+// last written.
 struct FileStamp {
     std::uint64_t size = 0;
-    std::uint64_t written = 0;
+    std::uint64_t lastWrite = 0;
     bool operator==(const FileStamp&) const = default;
 };
 
@@ -62,10 +62,8 @@ public:
     virtual Status removeFile(const std::string& path) = 0;
     virtual Status createFolder(const std::string& path) = 0;
     virtual EntryKind entry(const std::string& path) = 0;
-
-    // The stamp of a file; nullopt when there is none or the file system cannot tell, and then
-    // whoever keeps a copy of the file reads it again.
-    virtual std::optional<FileStamp> stamp(const std::string& /*path*/) { return std::nullopt; }
+    // The stamp of a file (a hidden one too); nullopt when no file has that name.
+    virtual std::optional<FileStamp> stamp(const std::string& path) = 0;
 
     // Names (not paths) of the files directly inside `folder`.
     virtual std::vector<std::string> listFiles(const std::string& folder) = 0;

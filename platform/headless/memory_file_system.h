@@ -24,6 +24,7 @@ public:
     Status removeFile(const std::string& path) override;
     Status createFolder(const std::string& path) override;
     EntryKind entry(const std::string& path) override;
+    // The size, and the number of the write that last made the file, as its last-write time.
     std::optional<FileStamp> stamp(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::vector<std::string> listFolders(const std::string& folder) override;
@@ -64,7 +65,7 @@ private:
     struct Entry {
         std::string bytes;
         bool hidden = false;
-        std::uint64_t written = 0;  // the write that gave the file its bytes
+        std::uint64_t written = 0;
     };
     bool takeFault(Op op);
     // `path` with every link along it replaced by its target; the last name too when `followLast`.
@@ -75,6 +76,7 @@ private:
     std::size_t usedBytes() const;
 
     std::map<std::string, Entry> files_;
+    std::uint64_t lastWrite_ = 0;
     std::set<std::string> folders_;
     std::map<std::string, std::string> links_;  // link path -> target path
     std::map<Op, int> faults_;
@@ -82,7 +84,6 @@ private:
     std::set<std::string> unreadable_;
     std::optional<std::size_t> capacity_;
     int writes_ = 0;
-    std::uint64_t lastWritten_ = 0;
     std::map<std::string, int> writesTo_;
 };
 

@@ -115,12 +115,13 @@ EntryKind Win32FileSystem::entry(const std::string& path) {
 }
 
 std::optional<FileStamp> Win32FileSystem::stamp(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
-    const auto joined = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
-    return FileStamp{joined(data.nFileSizeHigh, data.nFileSizeLow),
-                     joined(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+    if (path.empty() || path.find_first_of("*?") != std::string::npos) return std::nullopt;
+    WIN32_FIND_DATAA found{};
+    UniqueFindHandle search = AdoptFindHandle(FindFirstFileA(path.c_str(), &found));
+    if (!search || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+    const auto wide = [](DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; };
+    return FileStamp{wide(found.nFileSizeHigh, found.nFileSizeLow),
+                     wide(found.ftLastWriteTime.dwHighDateTime, found.ftLastWriteTime.dwLowDateTime)};
 }
 
 namespace {

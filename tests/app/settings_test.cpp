@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/datafiles.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "support/app_fixture.h"
@@ -102,6 +103,56 @@ TEST_F(Settings, FailedSaveReportsAndKeepsTheOldFile) {
     EXPECT_FALSE(status.ok);
     EXPECT_EQ(status.error, "Access is denied.");
     EXPECT_EQ(file("\\Notes.ini"), before);
+}
+
+}  // namespace
+
+namespace {
+
+// The settings file in a folder that a sync client keeps the same on two computers.
+struct DayMessageCase {
+    const char* ours;
+    const char* theirs;
+    const char* kept;
+};
+
+class SettingsMerge : public Settings, public ::testing::WithParamInterface<DayMessageCase> {};
+
+TEST_P(SettingsMerge, ALineChangedOnlyThereIsTakenAndTheLaterDismissalWins) {
+    auto other = app::SplitLines(file("\\Notes.ini"));
+    ASSERT_EQ(other.size(), 8u);
+    other[0] = GetParam().theirs;
+    other[1] = "Tahoma";  // the default font, changed there only
+    other[2] = "14";      // its size, changed on both
+    putFile("\\Notes.ini", app::JoinLines(other));
+    module->ResumeMode = GetParam().ours;
+    module->NoteFontSize = "10";
+
+    ASSERT_TRUE(app::SaveSettings(platform.memoryFiles(), *module));
+    const auto written = app::SplitLines(file("\\Notes.ini"));
+    ASSERT_EQ(written.size(), 8u);
+    EXPECT_EQ(written[0], GetParam().kept);
+    EXPECT_EQ(written[1], "Tahoma");
+    EXPECT_EQ(written[2], "10");
+    EXPECT_EQ(module->NoteFontName, "Tahoma");
+    EXPECT_EQ(module->ResumeMode, GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(DayMessage, SettingsMerge,
+                         ::testing::Values(DayMessageCase{"NORESUME", "07.12.2026", "07.12.2026"},
+                                           DayMessageCase{"06.12.2026", "07.12.2026", "07.12.2026"},
+                                           DayMessageCase{"07.12.2026", "06.12.2026", "07.12.2026"},
+                                           DayMessageCase{"31.12.2025", "01.01.2026", "01.01.2026"},
+                                           DayMessageCase{"07.12.2026", "NORESUME", "07.12.2026"},
+                                           DayMessageCase{"RESUME", "07.12.2026", "RESUME"}));
+
+TEST_F(Settings, AFileCutShortIsWrittenOverNotMerged) {
+    module->NoteFontName = "Verdana";
+    putFile("\\Notes.ini", "NORESUME\r\n");
+    ASSERT_TRUE(app::SaveSettings(platform.memoryFiles(), *module));
+    const auto written = app::SplitLines(file("\\Notes.ini"));
+    ASSERT_EQ(written.size(), 8u);
+    EXPECT_EQ(written[1], "Verdana");
 }
 
 }  // namespace

@@ -194,19 +194,3 @@ TEST_F(Win32FileSystemTest, RemovingATreeRemovesALinkInItButNotWhatItLeadsTo) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST_F(Win32FileSystemTest, AStampTellsARewrittenFileFromTheOneBefore) {
-    EXPECT_FALSE(files_.stamp(path("year")));
-    ASSERT_TRUE(files_.writeNewFile(path("year"), "first"));
-    const auto first = files_.stamp(path("year"));
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->size, 5u);
-    EXPECT_EQ(files_.stamp(path("year")), first);
-    ASSERT_TRUE(files_.writeNewFile(path("year"), "second, longer"));
-    EXPECT_NE(files_.stamp(path("year")), first);
-    EXPECT_FALSE(files_.stamp(folder_));
-}
-
-}  // namespace
