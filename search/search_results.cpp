@@ -152,6 +152,7 @@ Results Find(const Query& query, const YearFiles& years, const app::SharedValues
                     {HitKind::WeeklyAlarm, 0, 0, 0, weekday, {}, {}});
     }
     std::vector<const NoteText*> byRecord;
+    byRecord.reserve(notes.size());
     for (const auto& note : notes) byRecord.push_back(&note);
     std::sort(byRecord.begin(), byRecord.end(),
               [](const NoteText* a, const NoteText* b) { return a->record < b->record; });
