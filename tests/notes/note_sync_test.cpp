@@ -26,7 +26,7 @@ protected:
         return NoteOfRecord(record)->NoteText->text();
     }
     std::string typeAndSave(int record, const std::string& text) {
-        const std::string typed = typeInto(record, text);
+        std::string typed = typeInto(record, text);
         platform.advance(5000);
         return typed;
     }
