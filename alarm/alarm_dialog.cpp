@@ -186,12 +186,23 @@ void AlarmDialog::Show() {
     form_->bringToFront();
 }
 
+void AlarmDialog::ShowRow(bool weekday, int row) {
+    form();
+    Control* box = weekday ? AlW.at(static_cast<std::size_t>(row)) : AlD.at(static_cast<std::size_t>(row));
+    // The activation that showing brings (now or a moment later) would put the focus on AlD(1).
+    focusOnActivate_ = box;
+    Show();
+    box->setFocus();
+}
+
 void AlarmDialog::Activate() {
     app::PlaceOnScreen(*form_, module_.platform.screen());
     for (std::size_t day = 1; day <= kMonthDays; ++day) AlD[day]->setText(module_.DayAlarms[day]);
     for (std::size_t row = 1; row <= kWeekdays; ++row) AlW[row]->setText(module_.WeekdayAlarms[row]);
     ShowSound();
-    AlD[1]->setFocus();
+    Control* focus = focusOnActivate_ ? focusOnActivate_ : AlD[1];
+    focusOnActivate_ = nullptr;
+    focus->setFocus();
 }
 
 void AlarmDialog::ShowSound() {

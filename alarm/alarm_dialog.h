@@ -35,7 +35,11 @@ public:
 
     // Shows the dialog modeless and brings it forward; the system then activates it.
     void Show();
-    // Places the dialog, fills its boxes from Module and gives AlD(1) the focus.
+    // Shows the dialog with the focus in a row's times: AlD(row) of a day of the month, or
+    // AlW(row) of a weekday (1 Monday .. 7 Sunday).
+    void ShowRow(bool weekday, int row);
+    // Places the dialog, fills its boxes from Module and gives AlD(1) the focus, or the box that
+    // ShowRow asked for.
     void Activate();
     // Shows Module::AlarmSound on ChkSound, once the window is made.
     void ShowSound();
@@ -72,6 +76,7 @@ private:
     app::Module& module_;
     app::TwipsLayout layout_;
     std::unique_ptr<platform::Form> form_;  // null until form() makes it
+    Control* focusOnActivate_ = nullptr;    // ShowRow's box, for the activation that follows
 };
 
 }  // namespace alarms

@@ -49,6 +49,12 @@ public:
     // save found (see SaveDiary); the caller reports it.
     SaveReport ShowToday();
 
+    // Shows `month` of `year` with the focus in the line of `day` (the calendar shown and in
+    // front), moving as the arrows do: a pending edit commits first, and another year is shown
+    // only once the shown one is saved (it is not left when its lines could not be written).
+    // Returns what the save found; the caller reports it.
+    SaveReport ShowDayLine(int year, int month, int day);
+
     // Tells the user which files could not be saved, then which days clashed with another copy
     // of their file; says nothing of what the report does not hold.
     void ReportSave(const SaveReport& report);

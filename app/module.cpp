@@ -7,6 +7,7 @@
 #include "app/tray_icon.h"
 #include "notes/note_window.h"
 #include "restore/restore_window.h"
+#include "search/search_window.h"
 
 namespace app {
 

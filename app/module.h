@@ -22,6 +22,10 @@ namespace restore {
 class RestoreWindow;
 }
 
+namespace search {
+class SearchWindow;
+}
+
 namespace app {
 
 class FrmDiar;
@@ -50,6 +54,9 @@ struct Module : SharedValues {
     std::unique_ptr<alarms::AlarmDialog> AlarmDialog;
     // The restore window FrmRestore, made at the first press of its button on the main window.
     std::unique_ptr<restore::RestoreWindow> Restore;
+    // The search over every year, the notes and the alarms: ButFind and Ctrl+F on the main window,
+    // its own window FrmSearch made at the first search.
+    std::unique_ptr<search::SearchWindow> Search;
 };
 
 }  // namespace app

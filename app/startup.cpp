@@ -16,6 +16,7 @@
 #include "app/tray_icon.h"
 #include "notes/notes_database.h"
 #include "restore/restore_window.h"
+#include "search/search_window.h"
 
 namespace app {
 
@@ -108,6 +109,7 @@ bool Main(Module& module) {
     if (InitData(module)) SkipTodaysBackup(module);
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
     module.Restore = std::make_unique<restore::RestoreWindow>(module);
+    module.Search = std::make_unique<search::SearchWindow>(module);
     alarms::LoadAlarms(platform.files(), module);
     module.DragActive = false;
 

@@ -73,10 +73,14 @@ std::string NotesDatabase(const DataSet& set) {
     return database;
 }
 
-std::string FullYearFile(int year) {
+std::string FullYearFile(int year, int writtenEvery) {
     std::vector<std::string> lines;
     for (int m = 1; m <= 12; ++m) {
         for (int d = 1; d <= app::kYearFileDaysPerMonth; ++d) {
+            if (lines.size() % static_cast<std::size_t>(writtenEvery) != 0) {
+                lines.emplace_back(app::kEmptyDiaryCell);
+                continue;
+            }
             lines.push_back("B#### " + std::to_string(d) + "." + std::to_string(m) + "." + std::to_string(year) +
                             " [9:05] dentist, then the weekly shopping and a call to the bank");
         }
@@ -95,7 +99,8 @@ void PrepareNotesDat(platform::FileSystem& files, const std::string& dataPath, c
     Must(app::ReplaceFile(files, dataPath + "\\Alarm", " 1 \r\n" + Repeated("", 38)));
     Must(app::ReplaceFile(files, dataPath + app::kNotesFile, NotesDatabase(set)));
     for (int y = 0; y < set.years; ++y) {
-        Must(app::ReplaceFile(files, dataPath + app::YearFile(set.firstYear + y), FullYearFile(set.firstYear + y)));
+        Must(app::ReplaceFile(files, dataPath + app::YearFile(set.firstYear + y),
+                              FullYearFile(set.firstYear + y, set.writtenEvery)));
     }
 }
 

@@ -21,10 +21,11 @@ enum class NoteText {
 };
 
 struct DataSet {
-    int notes = 40;                     // 0..40 full notes in the records 1..notes
+    int notes = 40;  // 0..40 full notes in the records 1..notes
     NoteText text = NoteText::Words;
-    int years = 0;                      // full year files firstYear, firstYear + 1, ...
+    int years = 0;  // year files firstYear, firstYear + 1, ...
     int firstYear = 2026;
+    int writtenEvery = 1;  // a line on every day, or on every second, third ... day
 };
 
 // The text of a full note of that kind.
@@ -34,8 +35,8 @@ std::string FullNoteText(NoteText kind);
 notes::NoteFields BenchNoteFields(int index);
 // The notes database with `set.notes` full notes.
 std::string NotesDatabase(const DataSet& set);
-// A year file with a line of text on every day.
-std::string FullYearFile(int year);
+// A year file with a line of text on every day, or on every `writtenEvery`-th line of the file.
+std::string FullYearFile(int year, int writtenEvery = 1);
 
 // Writes the whole NotesDat folder at `dataPath` (no trailing "\"): Notes.ini, Names, Reminder,
 // Alarm, Notes and the year files in Diary. Files already there are replaced.

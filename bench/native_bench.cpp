@@ -12,6 +12,7 @@
 #include "app/backup.h"
 #include "app/backup_schedule.h"
 #include "app/datafiles.h"
+#include "app/main_window.h"
 #include "app/module.h"
 #include "app/startup.h"
 #include "bench/bench_data.h"
@@ -19,6 +20,8 @@
 #include "notes/note_window.h"
 #include "notes/notes_database.h"
 #include "platform/headless/headless_platform.h"
+#include "search/search_results.h"
+#include "search/search_window.h"
 
 namespace {
 
@@ -230,5 +233,61 @@ void BM_DrawMainWindowPictures(benchmark::State& state) {
 BENCHMARK(BM_DrawMainWindowPictures)->Arg(100)->Arg(200)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// The search over 100 year files (a third of their lines written, 37,200 lines in all), the
+// recurring notes, name days, alarms and 40 full notes, for a three-letter text.
+const bench::DataSet kSearchSet{.notes = 40, .years = 100, .firstYear = 1950, .writtenEvery = 3};
+
+// Ctrl+F on the shown calendar of a started program: the search window made and shown, and the
+// 100 year files read for the first time.
+void BM_SearchOpening(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto program = std::make_unique<BenchProgram>(kSearchSet);
+        program->Start();
+        program->module->Diar->form().show();
+        platform::Control& focus = *program->module->Diar->Focus;
+        state.ResumeTiming();
+        program->platform.keyDown(focus, platform::kKeyF, platform::kCtrl);
+        state.PauseTiming();
+        program.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SearchOpening)->Unit(benchmark::kMillisecond);
+
+// The third letter typed into the open search window: from the key to the list of results shown.
+void BM_SearchKeyPress(benchmark::State& state) {
+    BenchProgram program(kSearchSet);
+    program.Start();
+    program.module->Diar->form().show();
+    auto& window = *program.module->Search;
+    window.Open();
+    std::size_t found = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.TxtFind->setText("de");
+        window.TxtFind->select(2, 0);
+        state.ResumeTiming();
+        program.platform.type(*window.TxtFind, "n");
+        found = window.results().hits.size();
+    }
+    state.counters["results"] = static_cast<double>(found);
+}
+BENCHMARK(BM_SearchKeyPress)->Unit(benchmark::kMillisecond);
+
+// The worst first key: the year files read cold and searched, without the window.
+void BM_SearchColdFiles(benchmark::State& state) {
+    BenchProgram program(kSearchSet);
+    program.Start();
+    auto& module = *program.module;
+    const search::Query query("den");
+    for (auto _ : state) {
+        search::YearFiles years;
+        years.Refresh(module.platform.files(), module.DataPath);
+        benchmark::DoNotOptimize(search::Find(query, years, module, {}, search::SearchWindow::kDiaryLimit));
+    }
+}
+BENCHMARK(BM_SearchColdFiles)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -85,6 +85,22 @@ SaveReport FrmDiar::ReloadYear(int year, int month) {
     return report;
 }
 
+SaveReport FrmDiar::ShowDayLine(int year, int month, int day) {
+    CommitEdits();
+    SaveReport report;
+    if (year != module_.CurYear) {
+        report = ReloadYear(year, month);
+        if (year != module_.CurYear) return report;
+    } else if (month != module_.ShownMonth) {
+        module_.ShownMonth = month;
+        ShowMonth();
+    }
+    form_->show();
+    form_->bringToFront();
+    DenLine[day]->setFocus();
+    return report;
+}
+
 SaveReport FrmDiar::ShowToday() {
     CommitEdits();
     const auto today = module_.platform.now();
