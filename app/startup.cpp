@@ -5,6 +5,7 @@
 
 #include "alarm/alarm_clock.h"
 #include "alarm/alarm_dialog.h"
+#include "alarm/alarm_options.h"
 #include "alarm/alarm_settings.h"
 #include "alarm/message_window.h"
 #include "app/backup_schedule.h"
@@ -104,10 +105,13 @@ bool Main(Module& module) {
     if (InitData(module)) SkipTodaysBackup(module);
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
     alarms::LoadAlarms(platform.files(), module);
+    alarms::LoadAlarmOptions(platform.files(), module);
     module.DragActive = false;
 
     OpenNotesDatabase(module);
     module.Diar->DiarStart();
+    // After the day message: what fell due while the program was not running.
+    alarms::LookAtStart(module);
     // Not now: the copy would hold up the message loop, and with it the first clicks on the icon.
     BackupSoonAfterStart(module);
 
