@@ -17,13 +17,14 @@ constexpr int kClientHeightTwips = 5400;
 constexpr platform::ColorRef kInnerFrame = rgb(0x86, 0xC8, 0xEE);
 constexpr platform::ColorRef kListBack = 0x00E5FDFF;  // as the alarm dialog's rows
 constexpr platform::ColorRef kListText = rgb(0x00, 0x00, 0x00);
+constexpr const char* kTitle = "Missed alarms";
 
 }  // namespace
 
 MissedWindow::MissedWindow(app::Module& module)
     : module_(module),
       layout_(module.platform.screen(), kClientWidthTwips, kClientHeightTwips),
-      form_(module.platform.createForm("FrmMissed", "Missed alarms")) {
+      form_(module.platform.createForm("FrmMissed", kTitle)) {
     layout_.SizeWindow(*form_);
     form_->setBackColor(app::kWindowBlue);
     Build();
@@ -94,6 +95,9 @@ void MissedWindow::Add(MissedAlarms missed) {
         earlier_ += static_cast<long long>(over);
     }
     TxtMissed->setText(MissedListText(alarms_, earlier_, notAllLooked_, module_.platform.locale().timeSeparator()));
+    // The taskbar's name of the window says how many there are.
+    form_->setTitle(std::string(kTitle) + " (" + std::to_string(static_cast<long long>(alarms_.size()) + earlier_) +
+                    ")");
     if (!form_->visible()) app::PlaceOnScreen(*form_, module_.platform.screen());
     form_->show();
     form_->bringToFront();

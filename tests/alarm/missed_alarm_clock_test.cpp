@@ -105,7 +105,7 @@ TEST_F(Missed, TheListShowsEveryMissedAlarmQuietlyOnceInOrder) {
               "7.12.2026  10:30   call Mum [10:30]\r\n"
               "7.12.2026  11:00   9:30 11:00 gym\r\n"
               "7.12.2026  11:45   11:45 pills");
-    EXPECT_EQ(module->Clock->missedWindow().form().title(), "Missed alarms");
+    EXPECT_EQ(module->Clock->missedWindow().form().title(), "Missed alarms (5)");
     PressListOK();
     EXPECT_FALSE(listShown());
     Ticks(8);
