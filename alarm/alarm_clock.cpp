@@ -10,6 +10,7 @@
 #include "alarm/todays_entries.h"
 #include "app/backup_schedule.h"
 #include "app/main_window.h"
+#include "app/outside_changes.h"
 #include "app/tray_icon.h"
 #include "diary/calendar.h"
 
@@ -70,9 +71,13 @@ void AlarmClock::Look() {
 
 void AlarmClock::LookAt(const platform::DateTime& now, bool atStart) {
     bool newDate = false;
-    if (!atStart && app::DayMonthYear(now) != date_) {
-        ChangeDay(now);
-        newDate = true;
+    if (!atStart) {
+        if (app::DayMonthYear(now) != date_) {
+            ChangeDay(now);
+            newDate = true;
+        }
+        // What another computer wrote rings too.
+        app::LookForOutsideChanges(module_);
     }
     const long long minute = MinuteNumber(now);
     std::string late;

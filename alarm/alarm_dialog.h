@@ -31,6 +31,8 @@ public:
 
     // The dialog's window, made hidden at the first call.
     platform::Form& form();
+    // True while the dialog is on screen (its boxes may hold edits not yet in Module).
+    bool Shown() const { return form_ && form_->visible(); }
 
     // Shows the dialog modeless and brings it forward; the system then activates it.
     void Show();

@@ -37,16 +37,6 @@ void MergeColumn(const std::vector<std::string>& base, const std::vector<std::st
     }
 }
 
-app::MergedLines MergeAlarmLines(const std::vector<std::string>& base, const std::vector<std::string>& ours,
-                                 const std::vector<std::string>& theirs) {
-    app::MergedLines merged{ours, {}};
-    // A switch has no two values to keep: only a change made on the other computer alone is taken.
-    if (ours[0] == base[0]) merged.lines[0] = theirs[0];
-    MergeColumn(base, ours, theirs, 1, kMonthDays, kDayAlarmLimit, merged);
-    MergeColumn(base, ours, theirs, 1 + kMonthDays, kWeekdays, std::numeric_limits<std::size_t>::max(), merged);
-    return merged;
-}
-
 std::vector<app::ConflictEntry> ConflictEntries(const std::vector<app::LineClash>& clashes) {
     std::vector<app::ConflictEntry> entries;
     for (const auto& clash : clashes) {
@@ -58,6 +48,16 @@ std::vector<app::ConflictEntry> ConflictEntries(const std::vector<app::LineClash
 }
 
 }  // namespace
+
+app::MergedLines MergeAlarmLines(const std::vector<std::string>& base, const std::vector<std::string>& ours,
+                                 const std::vector<std::string>& theirs) {
+    app::MergedLines merged{ours, {}};
+    // A switch has no two values to keep: only a change made on the other computer alone is taken.
+    if (ours[0] == base[0]) merged.lines[0] = theirs[0];
+    MergeColumn(base, ours, theirs, 1, kMonthDays, kDayAlarmLimit, merged);
+    MergeColumn(base, ours, theirs, 1 + kMonthDays, kWeekdays, std::numeric_limits<std::size_t>::max(), merged);
+    return merged;
+}
 
 void LoadAlarms(platform::FileSystem& files, app::SharedValues& values) {
     const std::string path = values.Path(app::kAlarmFile);
@@ -100,6 +100,20 @@ AlarmSave SaveAlarms(platform::FileSystem& files, app::SharedValues& values, con
     values.LinesLastSeen[path] = merged.lines;
     for (const auto& clash : merged.clashes) save.clashedRows.push_back(static_cast<int>(clash.line));
     return save;
+}
+
+bool PickUpAlarms(platform::FileSystem& files, app::SharedValues& values) {
+    const std::string path = values.Path(app::kAlarmFile);
+    const auto seen = values.LinesLastSeen.find(path);
+    if (seen == values.LinesLastSeen.end()) return false;
+    if (AlarmLines(values.AlarmSound, values.DayAlarms, values.WeekdayAlarms) != seen->second) return false;
+    const auto lines = app::ReadLines(files, path);
+    if (!lines || lines->size() < static_cast<std::size_t>(kAlarmLines) || WholeFile(*lines) == seen->second) {
+        return false;
+    }
+    ApplyAlarmLines(*lines, values.AlarmSound, values.DayAlarms, values.WeekdayAlarms);
+    seen->second = WholeFile(*lines);
+    return true;
 }
 
 }  // namespace alarms

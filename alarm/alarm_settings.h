@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/line_merge.h"
 #include "app/shared_values.h"
 #include "platform/file_system.h"
 #include "platform/types.h"
@@ -29,5 +30,13 @@ struct AlarmSave {
 // day's 100 characters, with both texts in the conflict file of `today`. The sound switch keeps
 // ours when both changed it. The merge goes into the values too.
 AlarmSave SaveAlarms(platform::FileSystem& files, app::SharedValues& values, const platform::DateTime& today);
+
+// The merge of the alarm file's 39 lines that SaveAlarms makes (`base` as last seen).
+app::MergedLines MergeAlarmLines(const std::vector<std::string>& base, const std::vector<std::string>& ours,
+                                 const std::vector<std::string>& theirs);
+
+// Takes in the alarm file that another copy wrote since the program last read or wrote it, when
+// the tables hold nothing unsaved (else the next save merges). True when the tables changed.
+bool PickUpAlarms(platform::FileSystem& files, app::SharedValues& values);
 
 }  // namespace alarms

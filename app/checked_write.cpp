@@ -5,7 +5,8 @@
 namespace app {
 
 FileFound LookAt(platform::FileSystem& files, const std::string& path) {
-    FileFound found{FilePresent(files, path), std::nullopt};
+    const auto kind = files.entry(path);
+    FileFound found{kind == platform::EntryKind::File || kind == platform::EntryKind::HiddenFile, std::nullopt};
     if (found.present) found.bytes = files.readFile(path);
     return found;
 }

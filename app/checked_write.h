@@ -12,7 +12,7 @@
 namespace app {
 
 // A file as a save finds it: missing, or present with its bytes (none when it cannot be read).
-// A folder or a hidden file at the name counts as missing, as everywhere in the program.
+// A hidden file is read as well, so that what it holds is never written over unseen.
 struct FileFound {
     bool present = false;
     std::optional<std::string> bytes;

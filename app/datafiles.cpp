@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/checked_write.h"
+
 namespace app {
 
 using platform::EntryKind;
@@ -117,25 +119,19 @@ bool RecordFile::Load(std::string* why) {
 }
 
 std::string RecordFile::Read(int n) const {
+    return RecordIn(content_, n);
+}
+
+std::string RecordFile::RecordIn(const std::string& content, int n) {
     const std::size_t offset = static_cast<std::size_t>(n - 1) * kRecordLength;
-    if (n < 1 || offset + 2 > content_.size()) return {};
-    const auto low = static_cast<unsigned char>(content_[offset]);
-    const auto high = static_cast<unsigned char>(content_[offset + 1]);
+    if (n < 1 || offset + 2 > content.size()) return {};
+    const auto low = static_cast<unsigned char>(content[offset]);
+    const auto high = static_cast<unsigned char>(content[offset + 1]);
     std::size_t length = low | (static_cast<std::size_t>(high) << 8);
     // A damaged length never reaches into the next record, nor past the end of the file.
     length = std::min<std::size_t>(length, kRecordTextLimit);
-    length = std::min(length, content_.size() - offset - 2);
-    return content_.substr(offset + 2, length);
-}
-
-Status RecordFile::Reload() {
-    // Start from the file as it is now, so that records written by other windows stay intact.
-    // A database that is there but cannot be read is never replaced by a new one.
-    std::string why;
-    if (Load(&why)) return Status::success();
-    if (AnythingAt(files_, path_)) return Status::failure(why);
-    content_.clear();
-    return Status::success();
+    length = std::min(length, content.size() - offset - 2);
+    return content.substr(offset + 2, length);
 }
 
 void RecordFile::Put(std::string& content, int n, const std::string& text) {
@@ -147,24 +143,35 @@ void RecordFile::Put(std::string& content, int n, const std::string& text) {
     content.replace(offset + 2, text.size(), text);
 }
 
-Status RecordFile::Write(int n, const std::string& text) {
+Status RecordFile::Write(int n, const std::string& text, const RecordSeen& seen) {
     if (n < 1) return Status::failure("Bad record number.");
     if (text.size() > static_cast<std::size_t>(kRecordTextLimit)) return Status::failure("Bad record length.");
-    if (Status status = Reload(); !status) return status;
-    std::string updated = content_;
-    Put(updated, n, text);
-    Status status = ReplaceFile(files_, path_, updated);
-    if (status) content_ = std::move(updated);
-    return status;
+    return Replace(n, text, false, seen);
 }
 
-Status RecordFile::Reset(int n) {
+Status RecordFile::Reset(int n, const RecordSeen& seen) {
     if (n < 1) return Status::failure("Bad record number.");
-    if (Status status = Reload(); !status) return status;
-    std::string updated = content_;
-    Put(updated, n, std::string(kRecordTextLimit, ' '));
-    Put(updated, n, std::string());
-    Status status = ReplaceFile(files_, path_, updated);
+    return Replace(n, std::string(), true, seen);
+}
+
+Status RecordFile::Replace(int n, const std::string& text, bool reset, const RecordSeen& seen) {
+    std::string updated;
+    // Starts from the file as it is now, so that records written by other windows, or by another
+    // copy of the program, stay intact. A database that is there but cannot be read is never
+    // replaced by a new one.
+    Status status = WriteChecked(files_, path_, [&](const FileFound& found, std::string& content) {
+        if (found.present && !found.bytes) return Status::failure("The file cannot be read.");
+        content_ = found.bytes.value_or(std::string());
+        updated = content_;
+        if (seen.last) {
+            const std::string there = RecordIn(updated, n);
+            *seen.theirs = there != *seen.last && there != text ? std::optional(there) : std::nullopt;
+        }
+        if (reset) Put(updated, n, std::string(kRecordTextLimit, ' '));
+        Put(updated, n, text);
+        content = updated;
+        return Status::success();
+    });
     if (status) content_ = std::move(updated);
     return status;
 }

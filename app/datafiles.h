@@ -62,6 +62,13 @@ bool AnythingAt(FileSystem& files, const std::string& path);
 // place of its file, a partial ".tmp" copy is deleted.
 void RecoverInterruptedWrites(FileSystem& files, const std::string& folder);
 
+// A record as the program last read or wrote it, and where a write puts what another copy of the
+// database (a sync client's) wrote into it since: a third text, or nothing.
+struct RecordSeen {
+    const std::string* last = nullptr;
+    std::optional<std::string>* theirs = nullptr;
+};
+
 // The notes database.
 class RecordFile {
 public:
@@ -80,13 +87,19 @@ public:
 
     // Writes `text` (at most 4000 bytes) into record n and replaces the file whole; only the
     // record's 2 + L bytes change. The loaded content changes only when the file was written.
-    Status Write(int n, const std::string& text);
+    // The file is read just before and looked at again just before the new copy takes its place,
+    // so that records another copy wrote meanwhile are kept.
+    Status Write(int n, const std::string& text, const RecordSeen& seen = {});
     // Resets record n: 4000 spaces, then the empty string.
-    Status Reset(int n);
+    Status Reset(int n, const RecordSeen& seen = {});
+
+    // The string in record n (1-based) of a database's content; see Read.
+    static std::string RecordIn(const std::string& content, int n);
+    // Puts `text` into record n of a database's content, growing it when it is too short.
+    static void Put(std::string& content, int n, const std::string& text);
 
 private:
-    Status Reload();
-    static void Put(std::string& content, int n, const std::string& text);
+    Status Replace(int n, const std::string& text, bool reset, const RecordSeen& seen);
 
     FileSystem& files_;
     std::string path_;

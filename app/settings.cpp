@@ -37,9 +37,13 @@ long DismissalDay(const std::string& text) {
     return year * 10000L + month * 100L + day;
 }
 
-// Line by line: a line only the other copy changed is theirs, any other is ours; but the day
-// message's line takes the later day on which a computer dismissed it, so that a message put away
-// on one computer is not shown again by the other that day. "RESUME" (never show it) stays.
+std::vector<std::string> WholeFile(std::vector<std::string> lines) {
+    lines.resize(kSettingsLines);
+    return lines;
+}
+
+}  // namespace
+
 std::vector<std::string> MergeSettings(const std::vector<std::string>& base, const std::vector<std::string>& ours,
                                        const std::vector<std::string>& theirs) {
     std::vector<std::string> merged = ours;
@@ -50,13 +54,6 @@ std::vector<std::string> MergeSettings(const std::vector<std::string>& base, con
     if (ours[0] != "RESUME" && DismissalDay(theirs[0]) > DismissalDay(ours[0])) merged[0] = theirs[0];
     return merged;
 }
-
-std::vector<std::string> WholeFile(std::vector<std::string> lines) {
-    lines.resize(kSettingsLines);
-    return lines;
-}
-
-}  // namespace
 
 platform::Status SaveSettings(platform::FileSystem& files, SharedValues& values) {
     const std::string path = values.Path(kSettingsFile);
@@ -99,6 +96,16 @@ bool ParseWholeNumber(const std::string& text, int& value) {
 }
 
 }  // namespace
+
+void PickUpSettings(platform::FileSystem& files, SharedValues& values) {
+    const std::string path = values.Path(kSettingsFile);
+    const auto seen = values.LinesLastSeen.find(path);
+    if (seen == values.LinesLastSeen.end()) return;
+    const auto lines = ReadLines(files, path);
+    if (!lines || lines->size() < kSettingsLines || WholeFile(*lines) == seen->second) return;
+    ApplySettings(MergeSettings(seen->second, SettingsLines(values), WholeFile(*lines)), values);
+    seen->second = WholeFile(*lines);
+}
 
 void ApplySettings(const std::vector<std::string>& lines, SharedValues& values) {
     std::string* stored[] = {&values.ResumeMode,    &values.NoteFontName,  &values.NoteFontSize, &values.NoteFontBold,

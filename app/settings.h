@@ -19,6 +19,17 @@ void SetDefaultSettings(SharedValues& values);
 // computer's, except the day message's, where the later day it was put away wins.
 platform::Status SaveSettings(platform::FileSystem& files, SharedValues& values);
 
+// The merge SaveSettings makes (`base` as last seen): a line only the other copy changed is
+// theirs, any other is ours; but the day message's line takes the later day on which a computer
+// put it away, so that a message put away on one computer is not shown again by the other that
+// day. "RESUME" (never show it) stays.
+std::vector<std::string> MergeSettings(const std::vector<std::string>& base, const std::vector<std::string>& ours,
+                                       const std::vector<std::string>& theirs);
+
+// Takes in the settings file that another copy wrote since the program last read or wrote it,
+// merged with what changed here as a save would merge it.
+void PickUpSettings(platform::FileSystem& files, SharedValues& values);
+
 // Takes what the eight lines give into the values (see LoadSettings).
 void ApplySettings(const std::vector<std::string>& lines, SharedValues& values);
 

@@ -71,6 +71,13 @@ struct SharedValues {
     // never taken for the shown year's. Before it writes, SaveDiary compares the file with them:
     // lines that differ arrived from another copy of the file (a sync client's) and are merged.
     std::map<std::string, std::vector<std::string>> LinesLastSeen;
+    // The notes database's records as the program last read or wrote them, by record number: a
+    // record that differs from them in the file was written by another copy.
+    std::map<int, std::string> RecordsLastSeen;
+    // The data files' sizes and last-write times at the last look for what another copy wrote, and
+    // the minute of the clock's last look.
+    std::string StampsAtLastLook;
+    long MinuteOfLastLook = -1;
 
     // Alarms and messages.
     std::array<std::string, 32> DayAlarms{};     // 1..31

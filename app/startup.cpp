@@ -9,6 +9,7 @@
 #include "alarm/alarm_settings.h"
 #include "alarm/message_window.h"
 #include "app/backup_schedule.h"
+#include "app/conflict_copies.h"
 #include "app/datafiles.h"
 #include "app/main_window.h"
 #include "app/session.h"
@@ -70,6 +71,8 @@ bool InitData(Module& module) {
     RecoverInterruptedWrites(files, module.DataPath);
     RecoverInterruptedWrites(files, module.Path(kDiaryFolder));
     RecoverInterruptedWrites(files, module.Path(kConflictFolder));
+    // Before anything is read, so that the windows show what the copies held.
+    MergeConflictCopies(files, module, module.platform.now());
     // A folder unpacked from the release holds the help page and the sound but no data yet.
     const bool firstRun = std::none_of(std::begin(kFirstRunFiles), std::end(kFirstRunFiles),
                                        [&](const char* name) { return FilePresent(files, module.Path(name)); });

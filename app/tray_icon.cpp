@@ -1,7 +1,7 @@
 #include "app/tray_icon.h"
 
 #include "app/main_window.h"
-#include "diary/day_tables.h"
+#include "app/outside_changes.h"
 #include "notes/notes_database.h"
 
 namespace app {
@@ -51,11 +51,7 @@ void TrayIcon::OnMessage(int message) {
     platform::Form& diar = module_.Diar->form();
     switch (message) {
         case kTrayRightPress:
-            // Only a hidden calendar takes in what another computer wrote: a shown one may have a
-            // line being typed, which merges at its save instead.
-            if (!diar.visible() && PickUpOutsideChanges(module_.platform.files(), module_)) {
-                module_.Diar->PaintTables();
-            }
+            PickUpOutsideChanges(module_);
             diar.bringToFront();
             diar.show();
             module_.platform.activateWindow(kApplicationTitle);

@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "alarm/alarm_artwork.h"
 #include "app/artwork_main_window.h"
@@ -32,6 +34,13 @@ struct BenchProgram {
         bench::PrepareNotesDat(platform.memoryFiles(), kDataPath, set);
     }
     bool Start() { return app::Main(*module); }
+    // Started, with the day tables of 2026 loaded as the calendar loads them.
+    void StartWithYearLoaded() {
+        Start();
+        module->CurYear = 2026;
+        app::LoadDayTables(platform.memoryFiles(), *module);
+        app::LoadYear(platform.memoryFiles(), *module);
+    }
 
     platform::headless::HeadlessPlatform platform;
     std::unique_ptr<app::Module> module = std::make_unique<app::Module>(platform);
@@ -68,11 +77,8 @@ BENCHMARK(BM_LoadYearDayTables)->Unit(benchmark::kMicrosecond);
 // Writing a changed full year (and the recurring notes) with SaveDiary.
 void BM_SaveDiary(benchmark::State& state) {
     BenchProgram program({.notes = 0, .years = 1});
-    program.Start();
-    program.module->CurYear = 2026;
+    program.StartWithYearLoaded();
     auto& files = program.module->platform.files();
-    app::LoadDayTables(files, *program.module);
-    app::LoadYear(files, *program.module);
     for (auto _ : state) {
         program.module->DiaryDirty = true;
         program.module->RemindersDirty = true;
@@ -81,6 +87,54 @@ void BM_SaveDiary(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveDiary)->Unit(benchmark::kMicrosecond);
+
+// The same two files written whole without being read first, as the save wrote them before it
+// looked for another computer's changes: the floor that BM_SaveDiary's checks are measured against.
+void BM_WriteDiaryUnchecked(benchmark::State& state) {
+    BenchProgram program({.notes = 0, .years = 1});
+    program.StartWithYearLoaded();
+    auto& module = *program.module;
+    auto& files = module.platform.files();
+    std::vector<std::string> year;
+    std::vector<std::string> reminders;
+    for (int m = 1; m <= 12; ++m) {
+        for (int d = 1; d <= app::kYearFileDaysPerMonth; ++d) year.push_back(module.Diary(m, d));
+        for (int d = 1; d <= module.DaysInMonth[static_cast<std::size_t>(m)]; ++d) {
+            reminders.push_back(module.Reminders(m, d));
+        }
+    }
+    for (auto _ : state) {
+        if (!app::WriteLines(files, module.Path(app::YearFile(2026)), year) ||
+            !app::WriteLines(files, module.Path(app::kReminderFile), reminders)) {
+            state.SkipWithError("the write failed");
+        }
+    }
+}
+BENCHMARK(BM_WriteDiaryUnchecked)->Unit(benchmark::kMicrosecond);
+
+// SaveDiary when another computer changed a day of the year file since the last save: the file is
+// read, merged line by line and written.
+void BM_SaveDiaryMergingAnArrivedLine(benchmark::State& state) {
+    BenchProgram program({.notes = 0, .years = 1});
+    program.StartWithYearLoaded();
+    auto& module = *program.module;
+    auto& files = program.platform.memoryFiles();
+    const std::string path = module.Path(app::YearFile(2026));
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto lines = app::SplitLines(*files.file(path));
+        ++round;
+        lines[static_cast<std::size_t>(round % 372)] = "#####arrived " + std::to_string(round);
+        files.putFile(path, app::JoinLines(lines));
+        module.Diary(12, 7) = "#####typed " + std::to_string(round);
+        module.DiaryDirty = true;
+        state.ResumeTiming();
+        const auto report = app::SaveDiary(files, module, module.platform.now());
+        if (!report.failures.empty()) state.SkipWithError("SaveDiary failed");
+    }
+}
+BENCHMARK(BM_SaveDiaryMergingAnArrivedLine)->Unit(benchmark::kMicrosecond);
 
 // One open note writes its record into the database of 40 full notes.
 void BM_SaveNoteRecord(benchmark::State& state) {

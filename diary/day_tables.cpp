@@ -190,6 +190,7 @@ void LoadDayTables(FileSystem& files, SharedValues& values) {
         }
     }
     values.LinesLastSeen[values.Path(kReminderFile)] = Cells(reminders.value_or(std::vector<std::string>{}), line, 0);
+    values.LinesLastSeen[values.Path(kNamesFile)] = Cells(names.value_or(std::vector<std::string>{}), line, 0);
 }
 
 void CheckLeapYear(SharedValues& values) {
@@ -238,9 +239,13 @@ bool PickUp(FileSystem& files, SharedValues& values, const TableFile& file, bool
 bool PickUpOutsideChanges(FileSystem& files, SharedValues& values) {
     const TableFile year{values.Diary, YearFile(values.CurYear), YearDates(), {kDiaryCodeLength, kDiaryTextLength}};
     const TableFile reminders{values.Reminders, kReminderFile, RecurringDates(), {0, kReminderLength}};
+    // The program never writes the name days: the other copy's are taken whole.
+    const TableFile names{values.Names, kNamesFile, RecurringDates(), {0, std::string::npos}};
+    bool namesUnsaved = false;
     const bool yearChanged = PickUp(files, values, year, values.DiaryDirty);
     const bool remindersChanged = PickUp(files, values, reminders, values.RemindersDirty);
-    return yearChanged || remindersChanged;
+    const bool namesChanged = PickUp(files, values, names, namesUnsaved);
+    return yearChanged || remindersChanged || namesChanged;
 }
 
 SaveReport SaveDiary(FileSystem& files, SharedValues& values, const platform::DateTime& today) {

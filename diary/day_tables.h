@@ -72,7 +72,7 @@ struct SaveReport {
 // whole; a file that could not be written keeps its changes in memory for the next try.
 SaveReport SaveDiary(platform::FileSystem& files, SharedValues& values, const platform::DateTime& today);
 
-// Takes into the tables what another copy wrote to the shown year's file and "\Reminder" since
+// Takes into the tables what another copy wrote to the shown year's file, "\Reminder" and "\Names" since
 // the program last read or wrote them, merged with what is unsaved here, so that the calendar shows
 // it. A file whose merge would clash is left to the next save, which keeps both texts and reports
 // them. The dirty flags stay set where the tables still hold changes the files lack. True when a

@@ -9,6 +9,7 @@
 #include "notes/damaged_record.h"
 #include "notes/note_artwork.h"
 #include "notes/note_placement.h"
+#include "notes/note_sync.h"
 
 namespace notes {
 
@@ -197,13 +198,28 @@ NoteFields FrmNote::CurrentFields() const {
     return fields;
 }
 
-platform::Status FrmNote::WriteRecord() {
-    Odpocet->stop();
+std::string FrmNote::PendingRecord() const {
     std::string text = NoteText->text();
     if (text.size() > static_cast<std::size_t>(kNoteTextLimit)) text.resize(static_cast<std::size_t>(kNoteTextLimit));
+    return BuildNoteString(CurrentFields(), text);
+}
+
+void FrmNote::CloseUnsaved() {
+    Odpocet->stop();
+    form_->close();
+}
+
+platform::Status FrmNote::WriteRecord() {
+    Odpocet->stop();
+    const std::string record = PendingRecord();
     app::RecordFile database(module_.platform.files(), module_.Path(app::kNotesFile));
-    platform::Status status = database.Write(RecordNumber(), BuildNoteString(CurrentFields(), text));
+    std::optional<std::string> theirs;
+    platform::Status status = database.Write(RecordNumber(), record, LastSeen(module_, RecordNumber(), theirs));
     lastWriteFailed_ = !status;
+    if (status) {
+        module_.RecordsLastSeen[RecordNumber()] = record;
+        if (theirs) KeepOtherCopysNote(module_, RecordNumber(), *theirs);
+    }
     return status;
 }
 
@@ -235,13 +251,17 @@ void FrmNote::CountdownTick() {
 
 void FrmNote::RemoveNote(const std::string& failureTitle) {
     app::RecordFile database(module_.platform.files(), module_.Path(app::kNotesFile));
-    if (platform::Status status = database.Reset(RecordNumber()); !status) {
+    std::optional<std::string> theirs;
+    if (platform::Status status = database.Reset(RecordNumber(), LastSeen(module_, RecordNumber(), theirs)); !status) {
         module_.platform.showMessage(failureTitle,
                                      "The note could not be removed from " + module_.Path(app::kNotesFile) + ".\r\n" +
                                          status.error + "\r\n\r\nThe note stays open.",
                                      platform::MessageIcon::Stop);
         return;
     }
+    module_.RecordsLastSeen[RecordNumber()].clear();
+    // Removed here, changed on the other computer: the other computer's note is kept.
+    if (theirs) KeepOtherCopysNote(module_, RecordNumber(), *theirs);
     form_->close();
 }
 

@@ -30,6 +30,11 @@ public:
     platform::Status WriteRecord();
     // A typed change not yet written, or a write that failed.
     bool SavePending() const;
+    // The record the note would write now.
+    std::string PendingRecord() const;
+    // Closes the window without writing the note (another copy of the database removed or
+    // rewrote its record).
+    void CloseUnsaved();
 
     void TranspOn();
     void TranspOff();

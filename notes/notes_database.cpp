@@ -18,6 +18,7 @@ bool HeldByOpenNote(const app::Module& module, int record) {
 void LoadNotes(app::Module& module, const app::RecordFile& database) {
     for (int n = 1; n <= app::kNoteRecordCount; ++n) {
         module.NoteRecord = database.Read(n);
+        module.RecordsLastSeen[n] = module.NoteRecord;
         if (!module.NoteRecord.empty()) {
             module.NoteRecNo = n;
             OpenNoteWindow(module);

@@ -2,6 +2,7 @@
 // Paths are Windows paths in the ANSI code page ("C:\Prog\NotesDat\Names"); contents are bytes.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,14 @@ struct FolderEntry {
     EntryKind kind = EntryKind::None;
 };
 
+// What tells one version of a file from another without reading it: its size and when it was
+// last written.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::uint64_t lastWrite = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -53,6 +62,8 @@ public:
     virtual Status removeFile(const std::string& path) = 0;
     virtual Status createFolder(const std::string& path) = 0;
     virtual EntryKind entry(const std::string& path) = 0;
+    // The stamp of a file (a hidden one too); nullopt when no file has that name.
+    virtual std::optional<FileStamp> stamp(const std::string& path) = 0;
 
     // Names (not paths) of the files directly inside `folder`.
     virtual std::vector<std::string> listFiles(const std::string& folder) = 0;

@@ -92,6 +92,7 @@ Status MemoryFileSystem::writeNewFile(const std::string& asked, const std::strin
     const std::size_t old = existing == files_.end() ? 0 : existing->second.bytes.size();
     ++writes_;
     ++writesTo_[path];
+    files_[path].written = ++lastWrite_;
     if (capacity_ && usedBytes() - old + bytes.size() > *capacity_) {
         files_[path].bytes = bytes.substr(0, *capacity_ > usedBytes() - old ? *capacity_ - (usedBytes() - old) : 0);
         return Status::failure("There is not enough space on the disk.");
@@ -153,6 +154,12 @@ EntryKind MemoryFileSystem::entry(const std::string& asked) {
     auto it = files_.find(path);
     if (it == files_.end()) return EntryKind::None;
     return it->second.hidden ? EntryKind::HiddenFile : EntryKind::File;
+}
+
+std::optional<FileStamp> MemoryFileSystem::stamp(const std::string& asked) {
+    auto it = files_.find(resolve(asked));
+    if (it == files_.end()) return std::nullopt;
+    return FileStamp{it->second.bytes.size(), it->second.written};
 }
 
 std::vector<std::string> MemoryFileSystem::listFiles(const std::string& folder) {
@@ -229,7 +236,7 @@ void MemoryFileSystem::putFile(const std::string& asked, const std::string& byte
          folder = ParentFolder(folder)) {
         folders_.insert(folder);
     }
-    files_[path] = {bytes, hidden};
+    files_[path] = {bytes, hidden, ++lastWrite_};
 }
 
 void MemoryFileSystem::putFolder(const std::string& path) {

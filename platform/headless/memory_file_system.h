@@ -3,6 +3,7 @@
 // way Windows follows them, so that a test sees whether code walks through one.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -23,6 +24,8 @@ public:
     Status removeFile(const std::string& path) override;
     Status createFolder(const std::string& path) override;
     EntryKind entry(const std::string& path) override;
+    // The size, and the number of the write that last made the file, as its last-write time.
+    std::optional<FileStamp> stamp(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::vector<std::string> listFolders(const std::string& folder) override;
     std::vector<FolderEntry> listEntries(const std::string& folder) override;
@@ -62,6 +65,7 @@ private:
     struct Entry {
         std::string bytes;
         bool hidden = false;
+        std::uint64_t written = 0;
     };
     bool takeFault(Op op);
     // `path` with every link along it replaced by its target; the last name too when `followLast`.
@@ -72,6 +76,7 @@ private:
     std::size_t usedBytes() const;
 
     std::map<std::string, Entry> files_;
+    std::uint64_t lastWrite_ = 0;
     std::set<std::string> folders_;
     std::map<std::string, std::string> links_;  // link path -> target path
     std::map<Op, int> faults_;

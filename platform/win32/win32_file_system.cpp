@@ -114,6 +114,16 @@ EntryKind Win32FileSystem::entry(const std::string& path) {
     return KindOf(found);
 }
 
+std::optional<FileStamp> Win32FileSystem::stamp(const std::string& path) {
+    if (path.empty() || path.find_first_of("*?") != std::string::npos) return std::nullopt;
+    WIN32_FIND_DATAA found{};
+    UniqueFindHandle search = AdoptFindHandle(FindFirstFileA(path.c_str(), &found));
+    if (!search || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+    const auto wide = [](DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; };
+    return FileStamp{wide(found.nFileSizeHigh, found.nFileSizeLow),
+                     wide(found.ftLastWriteTime.dwHighDateTime, found.ftLastWriteTime.dwLowDateTime)};
+}
+
 namespace {
 
 // Everything directly inside `folder`.

@@ -13,6 +13,7 @@ public:
     Status removeFile(const std::string& path) override;
     Status createFolder(const std::string& path) override;
     EntryKind entry(const std::string& path) override;
+    std::optional<FileStamp> stamp(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder) override;
     std::vector<std::string> listFolders(const std::string& folder) override;
     std::vector<FolderEntry> listEntries(const std::string& folder) override;

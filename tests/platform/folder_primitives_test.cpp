@@ -38,6 +38,24 @@ TEST_P(FolderPrimitives, ListingFoldersNamesFoldersButNotFiles) {
     EXPECT_TRUE(files().listFolders(path("Missing")).empty());
 }
 
+TEST_P(FolderPrimitives, AFilesStampTellsItsVersionsApartAndOnlyFilesHaveOne) {
+    ASSERT_TRUE(files().writeNewFile(path("Notes"), "one"));
+    const auto first = files().stamp(path("Notes"));
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(first->size, 3u);
+    EXPECT_EQ(files().stamp(path("Notes")), first) << "looking changes nothing";
+    ASSERT_TRUE(files().writeNewFile(path("Notes.new"), "the other"));
+    ASSERT_TRUE(files().moveReplacing(path("Notes.new"), path("Notes")));
+    const auto second = files().stamp(path("Notes"));
+    ASSERT_TRUE(second.has_value());
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second->size, 9u);
+
+    ASSERT_TRUE(files().createFolder(path("Diary")));
+    EXPECT_FALSE(files().stamp(path("Diary")).has_value());
+    EXPECT_FALSE(files().stamp(path("Missing")).has_value());
+}
+
 TEST_P(FolderPrimitives, RenamingAFolderTakesEverythingInIt) {
     ASSERT_TRUE(files().createFolder(path("Day.tmp")));
     ASSERT_TRUE(files().createFolder(path("Day.tmp\\Diary")));

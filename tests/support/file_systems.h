@@ -50,6 +50,7 @@ public:
     platform::Status removeFile(const std::string& path) override { return inner_.removeFile(path); }
     platform::Status createFolder(const std::string& path) override { return inner_.createFolder(path); }
     platform::EntryKind entry(const std::string& path) override { return inner_.entry(path); }
+    std::optional<platform::FileStamp> stamp(const std::string& path) override { return inner_.stamp(path); }
     std::vector<std::string> listFiles(const std::string& folder) override { return inner_.listFiles(folder); }
     std::vector<std::string> listFolders(const std::string& folder) override { return inner_.listFolders(folder); }
     std::vector<platform::FolderEntry> listEntries(const std::string& folder) override {
