@@ -1,7 +1,9 @@
 #include "alarm/alarm_dialog.h"
 
 #include "alarm/alarm_artwork.h"
+#include "alarm/alarm_options.h"
 #include "alarm/alarm_settings.h"
+#include "alarm/missed_alarms.h"
 #include "app/artwork_main_window.h"
 #include "app/conflict_file.h"
 #include "app/data_file_names.h"
@@ -63,11 +65,13 @@ void AlarmDialog::Build() {
     BuildTitle();
     BuildDayRows();
     BuildWeekdayRows();
+    BuildMissedOptions();
     BuildButtons();
     form_->onActivate = [this] { Activate(); };
     // Alt+F4 is the close image's way out: the edits since the last save go.
     form_->onCloseRequest = [this] { Exit(); };
     ShowSound();
+    ShowMissedOptions();
 }
 
 AlarmDialog::~AlarmDialog() {
@@ -140,6 +144,47 @@ void AlarmDialog::BuildWeekdayRows() {
     hint.setForeColor(kSkyText);
 }
 
+void AlarmDialog::BuildMissedOptions() {
+    const int left = kWeekdayColumnLeft + 32;
+    const int top = 306;
+    LabMissed = &form_->add(ControlKind::Label, "LabMissed", layout_.Place({left, top, 210, 28}));
+    LabMissed->setCaption("Times missed while the computer slept or the program was closed:");
+    LabMissed->setForeColor(kSkyText);
+
+    ChkLate = &form_->add(ControlKind::CheckBox, "ChkLate", layout_.Place({left, top + 32, 210, 17}));
+    ChkLate->setCaption("Ring a late alarm if at most");
+    ChkLate->onClick = [this] { module_.LateAlarm = ChkLate->value() == 1 ? 1 : 0; };
+    TxtLateMinutes = &form_->add(ControlKind::TextBox, "TxtLateMinutes", layout_.Place({left + 18, top + 52, 22, 14}));
+    TxtLateMinutes->setBackColor(kLineBack);
+    TxtLateMinutes->setMaxLength(2);
+    TxtLateMinutes->setAlignment(platform::Align::Right);
+    TxtLateMinutes->setTooltip("1 to 60 minutes");
+    // Digits only; a number counts as soon as it is typed, one above 60 as 60.
+    TxtLateMinutes->onKeyPress = [](int& character) {
+        const bool digit = character >= '0' && character <= '9';
+        if (!digit && character != platform::kKeyBack) character = 0;
+    };
+    TxtLateMinutes->onChange = [this] {
+        const std::string text = TxtLateMinutes->text();
+        if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return;
+        const int minutes = std::stoi(text);
+        if (minutes >= kLateMinutesLeast) module_.LateMinutes = ClampLateMinutes(minutes);
+    };
+    // Leaving the box shows the number that counts.
+    TxtLateMinutes->onLostFocus = [this] { ShowMissedOptions(); };
+    LabLateMinutes = &form_->add(ControlKind::Label, "LabLateMinutes", layout_.Place({left + 44, top + 52, 166, 14}));
+    LabLateMinutes->setCaption("minutes late (1 to 60)");
+    LabLateMinutes->setForeColor(kSkyText);
+
+    ChkList = &form_->add(ControlKind::CheckBox, "ChkList", layout_.Place({left, top + 74, 210, 17}));
+    ChkList->setCaption("List missed alarms");
+    ChkList->onClick = [this] { module_.ListMissed = ChkList->value() == 1 ? 1 : 0; };
+    for (Control* box : {ChkLate, ChkList}) {
+        box->setBackColor(kWindowBlue);
+        box->setForeColor(kSkyText);
+    }
+}
+
 void AlarmDialog::BuildButtons() {
     const int w = layout_.width();
     const int h = layout_.height();
@@ -200,6 +245,7 @@ void AlarmDialog::Activate() {
     for (std::size_t day = 1; day <= kMonthDays; ++day) AlD[day]->setText(module_.DayAlarms[day]);
     for (std::size_t row = 1; row <= kWeekdays; ++row) AlW[row]->setText(module_.WeekdayAlarms[row]);
     ShowSound();
+    ShowMissedOptions();
     Control* focus = focusOnActivate_ ? focusOnActivate_ : AlD[1];
     focusOnActivate_ = nullptr;
     focus->setFocus();
@@ -209,6 +255,13 @@ void AlarmDialog::ShowSound() {
     if (ChkSound) ChkSound->setValue(module_.AlarmSound);
 }
 
+void AlarmDialog::ShowMissedOptions() {
+    if (!ChkLate) return;
+    ChkLate->setValue(module_.LateAlarm == 1 ? 1 : 0);
+    TxtLateMinutes->setText(std::to_string(ClampLateMinutes(module_.LateMinutes)));
+    ChkList->setValue(module_.ListMissed == 1 ? 1 : 0);
+}
+
 void AlarmDialog::OK() {
     const AlarmSave save = SaveAlarms(module_.platform.files(), module_, module_.platform.now());
     if (!save.status) {
@@ -216,6 +269,14 @@ void AlarmDialog::OK() {
         module_.platform.showMessage(app::kProductName,
                                      "The alarms could not be saved:\r\n\r\n" +
                                          Listed(module_.Path(app::kAlarmFile), save.status.error) +
+                                         "\r\n\r\nYour changes are kept; press OK to try again.",
+                                     platform::MessageIcon::Stop);
+        return;
+    }
+    if (const auto status = SaveAlarmOptions(module_.platform.files(), module_); !status) {
+        module_.platform.showMessage(app::kProductName,
+                                     "The options for missed alarms could not be saved:\r\n\r\n" +
+                                         Listed(module_.Path(app::kAlarmOptionsFile), status.error) +
                                          "\r\n\r\nYour changes are kept; press OK to try again.",
                                      platform::MessageIcon::Stop);
         return;
@@ -242,7 +303,9 @@ void AlarmDialog::ReportClashes(const std::vector<int>& rows) {
 
 void AlarmDialog::Exit() {
     LoadAlarms(module_.platform.files(), module_);
+    LoadAlarmOptions(module_.platform.files(), module_);
     ShowSound();
+    ShowMissedOptions();
     form_->hide();
 }
 

@@ -1,10 +1,11 @@
 // The alarm dialog FrmAlarm: the day-of-month alarm times (rows 1 to 31), the weekday alarm
-// times (Monday to Sunday) and the sound switch. The start-up puts only ButAlarm on the main
+// times (Monday to Sunday), the sound switch and the two options for missed alarms ("Ring a late
+// alarm if at most N minutes late", "List missed alarms"). The start-up puts only ButAlarm on the main
 // window: the dialog's window and its 80-odd controls are made when first needed (the first
 // press of ButAlarm), since making them held up the tray icon; from then on the window stays
 // loaded and hidden, and is shown modeless by ButAlarm. Its edits reach Module at once,
-// so the alarm clock rings a time from the moment it is typed; OK writes the file, the close
-// image reads the file back.
+// so the alarm clock rings a time from the moment it is typed; OK writes "\Alarm" and
+// "\AlarmOptions", the close image reads them back.
 #pragma once
 
 #include <array>
@@ -43,6 +44,8 @@ public:
     void Activate();
     // Shows Module::AlarmSound on ChkSound, once the window is made.
     void ShowSound();
+    // Shows the options for missed alarms (LateAlarm, LateMinutes, ListMissed), once the window is made.
+    void ShowMissedOptions();
 
     // On the main window: opens the dialog.
     Control* ButAlarm = nullptr;
@@ -53,6 +56,12 @@ public:
     std::array<Control*, kWeekdays + 1> LW{};  // 1 Monday .. 7 Sunday
     std::array<Control*, kWeekdays + 1> AlW{};
     Control* ChkSound = nullptr;  // "Sound On"
+    // Missed alarms.
+    Control* LabMissed = nullptr;
+    Control* ChkLate = nullptr;         // "Ring a late alarm if at most"
+    Control* TxtLateMinutes = nullptr;  // N: 1 .. 60
+    Control* LabLateMinutes = nullptr;  // "minutes late"
+    Control* ChkList = nullptr;         // "List missed alarms"
     Control* AlarmTit = nullptr;
     Control* AlarmTitSH = nullptr;
     Control* ButOK = nullptr;
@@ -64,6 +73,7 @@ private:
     void BuildDayRows();
     void BuildWeekdayRows();
     void BuildButtons();
+    void BuildMissedOptions();
     void PutButtonOnMainWindow();
     // Ctrl+A selects the whole box instead of typing a character.
     void SelectAllOnCtrlA(Control& box);

@@ -28,4 +28,24 @@ TodaysEntries EntriesOf(app::Module& module, const platform::DateTime& today) {
             app::NameDayText(module.Names(today.month, today.day))};
 }
 
+TodaysAlarmTexts AlarmTextsOfDates::operator()(int year, int month, int day) {
+    std::string cell = app::kEmptyDiaryCell;
+    if (year == module_.CurYear) {
+        cell = module_.Diary(month, day);
+    } else {
+        auto found = years_.find(year);
+        if (found == years_.end()) {
+            auto& files = module_.platform.files();
+            const std::string path = module_.Path(app::YearFile(year));
+            found =
+                years_.emplace(year, app::FilePresent(files, path) ? app::ReadLines(files, path) : std::nullopt).first;
+        }
+        const auto index = static_cast<std::size_t>((month - 1) * app::kYearFileDaysPerMonth + day - 1);
+        if (found->second && index < found->second->size()) cell = (*found->second)[index];
+    }
+    return {app::DiaryText(cell), module_.Reminders(month, day),
+            module_.WeekdayAlarms[static_cast<std::size_t>(WeekdayAlarmRow(year, month, day))],
+            module_.DayAlarms[static_cast<std::size_t>(day)]};
+}
+
 }  // namespace alarms

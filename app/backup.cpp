@@ -67,7 +67,7 @@ std::optional<std::string> FreeName(FileSystem& files, const std::string& stem, 
 
 // The data files that are there, read whole; nullopt when one of them cannot be read.
 std::optional<std::vector<DataFile>> ReadDataFiles(FileSystem& files, const std::string& dataPath) {
-    std::vector<std::string> names{kSettingsFile, kNotesFile, kNamesFile, kReminderFile, kAlarmFile};
+    std::vector<std::string> names{kSettingsFile, kNotesFile, kNamesFile, kReminderFile, kAlarmFile, kAlarmOptionsFile};
     std::vector<std::string> years = files.listFiles(dataPath + kDiaryFolder);
     std::sort(years.begin(), years.end());
     for (const auto& year : years) {

@@ -8,6 +8,9 @@ inline constexpr const char* kNotesFile = "\\Notes";
 inline constexpr const char* kNamesFile = "\\Names";
 inline constexpr const char* kReminderFile = "\\Reminder";
 inline constexpr const char* kAlarmFile = "\\Alarm";
+// The alarm dialog's options for missed alarms, and the last minute the alarm clock looked at.
+inline constexpr const char* kAlarmOptionsFile = "\\AlarmOptions";
+inline constexpr const char* kAlarmCheckedFile = "\\AlarmChecked";
 inline constexpr const char* kDiaryFolder = "\\Diary";
 inline constexpr const char* kBackupFolder = "\\Backup";
 inline constexpr const char* kConflictFolder = "\\Conflicts";

@@ -85,6 +85,13 @@ struct SharedValues {
     // The alarm sound switch as the alarm dialog's "Sound On" box shows it: 1 on, 0 off. The
     // sound is on until the alarm file says otherwise.
     int AlarmSound = 1;
+    // The alarm dialog's options for alarms that fell due while the clock did not look (the
+    // computer slept, the program was not running): "Ring a late alarm if at most LateMinutes
+    // minutes late" (1 on, 0 off; 1 .. 60 minutes) and "List missed alarms" (1 on, 0 off). Kept in
+    // "\AlarmOptions"; off by default, when a missed time does not ring.
+    int LateAlarm = 0;
+    int LateMinutes = 10;
+    int ListMissed = 0;
     std::string MsgText;
     // The tray icon's tip: its visible text ends at the NUL (empty until today's entry is set).
     std::string TrayTip = std::string(1, '\0');

@@ -5,6 +5,7 @@
 
 #include "alarm/alarm_clock.h"
 #include "alarm/alarm_dialog.h"
+#include "alarm/alarm_options.h"
 #include "alarm/alarm_settings.h"
 #include "alarm/message_window.h"
 #include "app/backup_schedule.h"
@@ -111,10 +112,13 @@ bool Main(Module& module) {
     module.Restore = std::make_unique<restore::RestoreWindow>(module);
     module.Search = std::make_unique<search::SearchWindow>(module);
     alarms::LoadAlarms(platform.files(), module);
+    alarms::LoadAlarmOptions(platform.files(), module);
     module.DragActive = false;
 
     OpenNotesDatabase(module);
     module.Diar->DiarStart();
+    // After the day message: what fell due while the program was not running.
+    alarms::LookAtStart(module);
     // Not now: the copy would hold up the message loop, and with it the first clicks on the icon.
     BackupSoonAfterStart(module);
 

@@ -70,6 +70,11 @@ void Control::setMultiLine(bool multiLine) {
     changed();
 }
 
+void Control::setReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    changed();
+}
+
 void Control::select(int start, int length) {
     form_.peer().select(*this, start, length);
 }

@@ -109,6 +109,10 @@ public:
     void setMaxLength(int length);
     bool multiLine() const { return multiLine_; }
     void setMultiLine(bool multiLine);
+    // A read-only box shows its text, which the user may select and copy but not change; a
+    // multi-line one has a vertical scroll bar.
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool readOnly);
     void select(int start, int length);
     int selectionStart() const;
     int selectionLength() const;
@@ -183,6 +187,7 @@ private:
     std::string text_;  // used only until the backend owns the text
     int maxLength_ = 0;
     bool multiLine_ = false;
+    bool readOnly_ = false;
     ColorRef foreColor_ = 0;
     ColorRef backColor_ = 0xFFFFFF;
     bool transparent_ = true;

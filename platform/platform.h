@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +55,69 @@ public:
     std::function<void(int message)> onMessage;
 };
 
+// A notification of the system that any number of handlers follow, each added with `add`. The
+// Subscription it returns removes its handler when it goes, so a component that subscribes lets
+// go of the platform simply by going itself. `fire` calls the handlers in the order they were
+// added; one removed by an earlier handler of the same firing is not called.
+class Notification {
+public:
+    class Subscription {
+    public:
+        Subscription() = default;
+        ~Subscription() { reset(); }
+        Subscription(Subscription&& other) noexcept : handlers_(std::move(other.handlers_)), id_(other.id_) {
+            other.handlers_.reset();
+        }
+        Subscription& operator=(Subscription&& other) noexcept {
+            if (this != &other) {
+                reset();
+                handlers_ = std::move(other.handlers_);
+                id_ = other.id_;
+                other.handlers_.reset();
+            }
+            return *this;
+        }
+        Subscription(const Subscription&) = delete;
+        Subscription& operator=(const Subscription&) = delete;
+
+        // Removes the handler now.
+        void reset() {
+            if (const auto handlers = handlers_.lock()) handlers->erase(id_);
+            handlers_.reset();
+        }
+
+    private:
+        friend class Notification;
+        using Handlers = std::map<int, std::function<void()>>;
+        Subscription(const std::shared_ptr<Handlers>& handlers, int id) : handlers_(handlers), id_(id) {}
+        std::weak_ptr<Handlers> handlers_;
+        int id_ = 0;
+    };
+
+    [[nodiscard]] Subscription add(std::function<void()> handler) {
+        const int id = nextId_++;
+        handlers_->emplace(id, std::move(handler));
+        return Subscription(handlers_, id);
+    }
+
+    void fire() {
+        std::vector<int> ids;
+        for (const auto& entry : *handlers_) ids.push_back(entry.first);
+        for (const int id : ids) {
+            const auto found = handlers_->find(id);
+            if (found == handlers_->end()) continue;
+            const auto handler = found->second;  // a handler may remove itself
+            if (handler) handler();
+        }
+    }
+
+    std::size_t size() const { return handlers_->size(); }
+
+private:
+    std::shared_ptr<Subscription::Handlers> handlers_ = std::make_shared<Subscription::Handlers>();
+    int nextId_ = 1;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -71,6 +135,11 @@ public:
 
     // Fired when Windows ends the session (log off, shutdown); the program is ended after it.
     std::function<void()> onSessionEnd;
+    // The system resumed from sleep or hibernation (Win32: WM_POWERBROADCAST with
+    // PBT_APMRESUMEAUTOMATIC). Any number of parts of the program may follow it.
+    Notification onResume;
+    // The system's clock or time zone was changed (Win32: WM_TIMECHANGE).
+    Notification onClockChanged;
 
     // Modal questions. Yes/No returns true for Yes.
     virtual bool askYesNo(const std::string& title, const std::string& text, MessageIcon icon) = 0;

@@ -56,6 +56,7 @@ void HeadlessFormPeer::timerChanged(Timer& timer) {
 }
 
 bool HeadlessFormPeer::insertTyped(Control& control, int character) {
+    if (control.readOnly()) return false;
     auto& state = texts_[&control];
     auto start = static_cast<std::size_t>(state.selStart);
     auto length = static_cast<std::size_t>(state.selLength);
@@ -90,6 +91,7 @@ bool HeadlessFormPeer::insertTyped(Control& control, int character) {
 }
 
 bool HeadlessFormPeer::replaceSelection(Control& control, const std::string& text) {
+    if (control.readOnly()) return false;
     auto& state = texts_[&control];
     const auto start = static_cast<std::size_t>(state.selStart);
     const auto length = static_cast<std::size_t>(state.selLength);

@@ -338,6 +338,16 @@ void HeadlessPlatform::trayMessage(int message) {
     if (tray_.onMessage) tray_.onMessage(message);
 }
 
+void HeadlessPlatform::resumeAt(const DateTime& at) {
+    now_ = at;
+    onResume.fire();
+}
+
+void HeadlessPlatform::setClock(const DateTime& at) {
+    now_ = at;
+    onClockChanged.fire();
+}
+
 void HeadlessPlatform::endSession() {
     if (onSessionEnd) onSessionEnd();
     quitRequested = true;

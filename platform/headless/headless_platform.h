@@ -140,6 +140,11 @@ public:
     void tick(Timer& timer);
     void trayMessage(int message);
     void endSession();
+    // The system wakes up: the clock is set to `at` (the time slept through passes without a timer
+    // firing), then onResume fires.
+    void resumeAt(const DateTime& at);
+    // Someone sets the system's clock to `at`; onClockChanged fires.
+    void setClock(const DateTime& at);
     // Queues an event that `doEvents` (or the next input) runs.
     void post(std::function<void()> event) { pending_.push_back(std::move(event)); }
 

@@ -452,7 +452,9 @@ void Win32FormPeer::createChildWindow(Child& child) {
             windowClass = "EDIT";
             style |= AlignmentStyle(control.alignment());
             style |= control.multiLine() ? (ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
+            if (control.readOnly()) style |= ES_READONLY | (control.multiLine() ? WS_VSCROLL : 0);
             child.multiLine = control.multiLine();
+            child.readOnly = control.readOnly();
             child.alignment = control.alignment();
             break;
         case ControlKind::CheckBox:
@@ -610,9 +612,10 @@ void Win32FormPeer::controlChanged(Control& control) {
     if (!window_) return;
     if (Child* child = childFor(control)) {
         const bool restyle = control.kind() == ControlKind::TextBox && child->window &&
-                             (child->multiLine != control.multiLine() || child->alignment != control.alignment());
+                             (child->multiLine != control.multiLine() || child->alignment != control.alignment() ||
+                              child->readOnly != control.readOnly());
         if (restyle) {
-            // An edit window keeps its line mode and alignment for life: make a new one in its place,
+            // An edit window keeps its line mode, alignment and read-only look for life: make a new one in its place,
             // with the same text, selection and focus, without telling the program of the swap.
             const bool focused = GetFocus() == child->window;
             DWORD start = 0;

@@ -55,6 +55,7 @@ private:
         Control* control = nullptr;
         HWND window = nullptr;
         bool multiLine = false;  // the look the window was made with
+        bool readOnly = false;
         Align alignment = Align::Left;
         HFONT font = nullptr;
         std::string keptText;  // the text once the window is gone

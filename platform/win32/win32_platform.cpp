@@ -241,6 +241,13 @@ LRESULT Win32Platform::handleApplication(UINT message, WPARAM wParam, LPARAM lPa
         case kBringFormForward:
             bringLatestFormForward();
             return 0;
+        case WM_POWERBROADCAST:
+            // Sent once after every wake-up, whether a user is there or not.
+            if (wParam == PBT_APMRESUMEAUTOMATIC) onResume.fire();
+            return TRUE;
+        case WM_TIMECHANGE:
+            onClockChanged.fire();
+            return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:

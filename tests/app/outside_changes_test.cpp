@@ -44,6 +44,13 @@ TEST_F(OutsideChanges, AlarmsNameDaysAndSettingsArriveAtTheNextMinute) {
     EXPECT_EQ(module->NoteFontName, "Tahoma");
 }
 
+TEST_F(OutsideChanges, AWakeUpTakesInWhatArrivedAtOnce) {
+    arrive("\\Alarm", 3, "9:00 arrived");
+    // Still the minute of the last look: only the wake-up itself can have read the file.
+    platform.resumeAt({2026, 12, 7, 10, 0, 20});
+    EXPECT_EQ(module->DayAlarms[3], "9:00 arrived");
+}
+
 TEST_F(OutsideChanges, AlarmsWaitWhileTheAlarmDialogIsOpen) {
     module->Diar->form().show();
     platform.click(*module->AlarmDialog->ButAlarm);

@@ -94,4 +94,29 @@ TEST(Win32PlatformTest, SessionEndIsReportedOnceAndEndsTheLoop) {
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the message loop ends
 }
 
+TEST(Win32PlatformTest, WakeUpsAndClockChangesReachEveryoneWhoFollowsThem) {
+    platform::win32::Win32Platform platform(kTitle);
+    HWND application = OwnApplicationWindow();
+    if (!application) GTEST_SKIP() << "no display to make windows on";
+    int resumes = 0;
+    int otherResumes = 0;
+    int clockChanges = 0;
+    auto resumed = platform.onResume.add([&resumes] { ++resumes; });
+    auto alsoResumed = platform.onResume.add([&otherResumes] { ++otherResumes; });
+    auto clockChanged = platform.onClockChanged.add([&clockChanges] { ++clockChanges; });
+
+    SendMessageA(application, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    EXPECT_EQ(resumes, 0);
+    EXPECT_EQ(SendMessageA(application, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0), TRUE);
+    EXPECT_EQ(resumes, 1);
+    EXPECT_EQ(otherResumes, 1);
+    EXPECT_EQ(clockChanges, 0);
+    SendMessageA(application, WM_TIMECHANGE, 0, 0);
+    EXPECT_EQ(clockChanges, 1);
+    alsoResumed.reset();
+    SendMessageA(application, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_EQ(resumes, 2);
+    EXPECT_EQ(otherResumes, 1);
+}
+
 }  // namespace

@@ -1,0 +1,113 @@
+#include "alarm/missed_window.h"
+
+#include <utility>
+
+#include "alarm/alarm_artwork.h"
+
+namespace alarms {
+
+using platform::ControlKind;
+using platform::rgb;
+
+namespace {
+
+constexpr int kClientWidthTwips = 6600;
+constexpr int kClientHeightTwips = 5400;
+
+constexpr platform::ColorRef kInnerFrame = rgb(0x86, 0xC8, 0xEE);
+constexpr platform::ColorRef kListBack = 0x00E5FDFF;  // as the alarm dialog's rows
+constexpr platform::ColorRef kListText = rgb(0x00, 0x00, 0x00);
+constexpr const char* kTitle = "Missed alarms";
+
+}  // namespace
+
+MissedWindow::MissedWindow(app::Module& module)
+    : module_(module),
+      layout_(module.platform.screen(), kClientWidthTwips, kClientHeightTwips),
+      form_(module.platform.createForm("FrmMissed", kTitle)) {
+    layout_.SizeWindow(*form_);
+    form_->setBackColor(app::kWindowBlue);
+    Build();
+    // Closing it by the keyboard acts as its OK.
+    form_->onCloseRequest = [this] { OK(); };
+    ButOK->onMouseUp = [this](const platform::MouseEvent& e) {
+        if (e.button == platform::kLeftButton) OK();
+    };
+}
+
+void MissedWindow::Build() {
+    const int w = layout_.width();
+    const int h = layout_.height();
+    // Two frames along the edges, as the message window has: Line1..Line4 outside, Line5..Line8 inside.
+    for (int frame = 0; frame < 2; ++frame) {
+        const int inset = 1 + 3 * frame;
+        const int left = inset;
+        const int top = inset;
+        const int right = w - 1 - inset;
+        const int bottom = h - 1 - inset;
+        const int first = 1 + 4 * frame;
+        const std::array<std::array<int, 4>, 4> ends{{{left, top, right, top},
+                                                      {right, top, right, bottom},
+                                                      {left, bottom, right, bottom},
+                                                      {left, top, left, bottom}}};
+        for (int side = 0; side < 4; ++side) {
+            Control& line = form_->add(ControlKind::Line, "Line" + std::to_string(first + side), {});
+            const auto& [x1, y1, x2, y2] = ends[static_cast<std::size_t>(side)];
+            layout_.PlaceLine(line, x1, y1, x2, y2);
+            line.setBorderColor(frame == 0 ? app::kSkyText : kInnerFrame);
+            Line[static_cast<std::size_t>(first + side)] = &line;
+        }
+    }
+
+    TitleMissed = &form_->add(ControlKind::Label, "TitleMissed", layout_.Place({16, 13, w - 32, 20}));
+    TitleMissed->setAlignment(platform::Align::Center);
+    TitleMissed->setFont(app::TitleFont(12));
+    TitleMissed->setForeColor(app::kSkyText);
+    TitleMissed->setCaption("MISSED ALARMS");
+
+    LabMissed = &form_->add(ControlKind::Label, "LabMissed", layout_.Place({16, 40, w - 32, 30}));
+    LabMissed->setForeColor(app::kSkyText);
+    LabMissed->setCaption(
+        "These alarms fell due while the computer slept, the program was not running or the clock was "
+        "set forward. They did not ring.");
+
+    TxtMissed = &form_->add(ControlKind::TextBox, "TxtMissed", layout_.Place({16, 74, w - 32, h - 74 - 46}));
+    TxtMissed->setMultiLine(true);
+    TxtMissed->setReadOnly(true);
+    TxtMissed->setBackColor(kListBack);
+    TxtMissed->setForeColor(kListText);
+
+    ButOK = &form_->add(ControlKind::Image, "ButOK",
+                        layout_.Place({(w - art::kOkWidth) / 2, h - 38, art::kOkWidth, art::kOkHeight}));
+    ButOK->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::OkPicture(scale); });
+    ButOK->setCursor(platform::Cursor::Hand);
+    ButOK->setTooltip("Seen");
+}
+
+void MissedWindow::Add(MissedAlarms missed) {
+    alarms_.insert(alarms_.end(), std::make_move_iterator(missed.latest.begin()),
+                   std::make_move_iterator(missed.latest.end()));
+    earlier_ += missed.earlier;
+    notAllLooked_ = notAllLooked_ || missed.notAllLooked;
+    if (alarms_.size() > kMissedListLength) {
+        const std::size_t over = alarms_.size() - kMissedListLength;
+        alarms_.erase(alarms_.begin(), alarms_.begin() + static_cast<std::ptrdiff_t>(over));
+        earlier_ += static_cast<long long>(over);
+    }
+    TxtMissed->setText(MissedListText(alarms_, earlier_, notAllLooked_, module_.platform.locale().timeSeparator()));
+    // The taskbar's name of the window says how many there are.
+    form_->setTitle(std::string(kTitle) + " (" + std::to_string(static_cast<long long>(alarms_.size()) + earlier_) +
+                    ")");
+    if (!form_->visible()) app::PlaceOnScreen(*form_, module_.platform.screen());
+    form_->show();
+    form_->bringToFront();
+}
+
+void MissedWindow::OK() {
+    alarms_.clear();
+    earlier_ = 0;
+    notAllLooked_ = false;
+    form_->hide();
+}
+
+}  // namespace alarms
