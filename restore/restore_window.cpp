@@ -10,6 +10,8 @@
 #include "notes/note_restore.h"
 #include "restore/daily_copy.h"
 #include "restore/restore_artwork.h"
+#include "restore/whole_file.h"
+#include "restore/whole_file_restore.h"
 
 namespace restore {
 
@@ -27,7 +29,7 @@ constexpr platform::ColorRef kTitleLight = 0x00FFEFB0;
 constexpr platform::ColorRef kTitleShadow = 0x00603900;
 
 constexpr int kWindowWidthTwips = 8400;
-constexpr int kWindowHeightTwips = 6300;
+constexpr int kWindowHeightTwips = 6900;
 constexpr int kListLeft = 12;
 constexpr int kListWidth = 230;
 constexpr int kFirstRowTop = 54;
@@ -47,6 +49,23 @@ std::string RemovedAt(const std::string& stamp) {
 std::string CopyDate(const std::string& copy) {
     return app::DayMonthYear(
         {std::stoi(copy.substr(0, 4)), std::stoi(copy.substr(5, 2)), std::stoi(copy.substr(8, 2))});
+}
+
+// "8.12.2026 9:05" of a copy kept before a restore.
+std::string RestoreTime(const std::string& copy) {
+    return CopyDate(copy) + " " + std::to_string(std::stoi(copy.substr(11, 2))) + ":" + copy.substr(14, 2);
+}
+
+// The copy as the list names it.
+std::string CopyCaption(const std::string& copy) {
+    if (IsBeforeRestoreFolderName(copy)) return "Before the restore of " + RestoreTime(copy);
+    return "Daily copy of " + CopyDate(copy);
+}
+
+// The copy as a message names it.
+std::string CopyInText(const std::string& copy) {
+    if (IsBeforeRestoreFolderName(copy)) return "the copy kept before the restore of " + RestoreTime(copy);
+    return "the daily copy of " + CopyDate(copy);
 }
 
 std::string FirstLine(const std::string& text) {
@@ -137,6 +156,7 @@ void RestoreWindow::Build() {
     BuildList();
     BuildNotePart();
     BuildDayPart();
+    BuildFilePart();
 }
 
 RestoreWindow::Control& RestoreWindow::AddText(const std::string& name, const platform::Rect& place,
@@ -231,6 +251,27 @@ void RestoreWindow::BuildDayPart() {
     ButReminder->onClick = [this] { RestoreReminder(); };
 }
 
+void RestoreWindow::BuildFilePart() {
+    const int width = layout_.width() - kPanelLeft - 12;
+    AddText("LabFile", {kPanelLeft, 390, 60, 15}, "Whole file");
+    FilePrev = &AddText("FilePrev", {kPanelLeft + 62, 390, 16, 15}, "<");
+    LabFileName = &AddText("LabFileName", {kPanelLeft + 80, 390, 100, 15});
+    LabFileName->setAlignment(platform::Align::Center);
+    FileNext = &AddText("FileNext", {kPanelLeft + 182, 390, 16, 15}, ">");
+    for (Control* step : {FilePrev, FileNext}) step->setCursor(Cursor::Hand);
+    FilePrev->onClick = [this] {
+        if (copyFile_ > 0) --copyFile_;
+        ShowFile();
+    };
+    FileNext->onClick = [this] {
+        if (copyFile_ + 1 < static_cast<int>(copyFiles_.size())) ++copyFile_;
+        ShowFile();
+    };
+    ButFile = &AddButton("ButFile", {kPanelLeft + width - kButtonWidth, 384, kButtonWidth, kButtonHeight},
+                         "Restore file", "Put the whole file back as the copy holds it; what it holds now is kept");
+    ButFile->onClick = [this] { RestoreFile(); };
+}
+
 void RestoreWindow::Show() {
     form();
     ReadEntries();
@@ -248,6 +289,8 @@ void RestoreWindow::ReadEntries() {
     entries_.clear();
     auto& files = module_.platform.files();
     for (auto& note : notes::NotesInBin(files, module_.DataPath)) entries_.push_back({true, std::move(note), {}});
+    for (auto& copy : BeforeRestoreCopiesNewestFirst(files, module_.DataPath))
+        entries_.push_back({false, {}, std::move(copy)});
     for (auto& copy : app::BackupsNewestFirst(files, module_.DataPath))
         entries_.push_back({false, {}, std::move(copy)});
 }
@@ -264,7 +307,7 @@ void RestoreWindow::ShowPage() {
         const Entry& entry = entries_[static_cast<std::size_t>(index)];
         line.setCaption(entry.binned ? "Note removed " + RemovedAt(entry.note.removed) + ": " +
                                            FirstLine(notes::NoteTextOf(entry.note.note))
-                                     : "Daily copy of " + CopyDate(entry.copy));
+                                     : CopyCaption(entry.copy));
         line.setBackColor(index == picked_ ? kPickedBack : kWindowBlue);
     }
     LabNewer->setVisible(first_ > 0);
@@ -283,10 +326,11 @@ void RestoreWindow::ShowEntry() {
     const bool picked = picked_ >= 0;
     const bool copy = picked && !entries_[static_cast<std::size_t>(picked_)].binned;
     for (Control* part : {LabCopyLine, LabNowLine, ButLine, LabCopyNote, LabNowNote, ButReminder, DateBox, NotePrev,
-                          NoteNext, LabNoteStep}) {
+                          NoteNext, LabNoteStep, LabFileName, FilePrev, FileNext, ButFile}) {
         part->setVisible(copy);
     }
-    for (const char* name : {"LabDay", "ImgButLine", "LabButLine", "ImgButReminder", "LabButReminder"}) {
+    for (const char* name : {"LabDay", "ImgButLine", "LabButLine", "ImgButReminder", "LabButReminder", "LabFile",
+                             "ImgButFile", "LabButFile"}) {
         if (Control* part = form_->find(name)) part->setVisible(copy);
     }
     for (const char* name : {"ImgButNote", "LabButNote"}) {
@@ -304,12 +348,22 @@ void RestoreWindow::ShowEntry() {
         NoteView->setCaption(notes::NoteTextOf(entry.note.note));
         return;
     }
-    LabWhat->setCaption("Daily copy of " + CopyDate(entry.copy));
+    LabWhat->setCaption(CopyCaption(entry.copy));
     copyNotes_ = CopyNotes(module_.platform.files(), module_.DataPath, entry.copy);
     copyNote_ = 0;
     ShowCopyNote();
     DateBox->setText(app::DayMonthYear(module_.platform.now()));
     ShowDay();
+    copyFiles_ = WholeFilesIn(module_.platform.files(), module_.DataPath, entry.copy, module_.CurYear);
+    copyFile_ = 0;
+    ShowFile();
+}
+
+void RestoreWindow::ShowFile() {
+    const bool any = !copyFiles_.empty();
+    LabFileName->setCaption(any ? ShownFileName(copyFiles_[static_cast<std::size_t>(copyFile_)]) : "(none)");
+    FilePrev->setVisible(copyFile_ > 0);
+    FileNext->setVisible(copyFile_ + 1 < static_cast<int>(copyFiles_.size()));
 }
 
 void RestoreWindow::ShowCopyNote() {
@@ -351,8 +405,8 @@ void RestoreWindow::RestoreNote() {
         return;
     }
     if (copyNotes_.empty()) return;
-    static_cast<void>(notes::RestoreNote(module_, copyNotes_[static_cast<std::size_t>(copyNote_)].second,
-                                         "the daily copy of " + CopyDate(entry.copy)));
+    static_cast<void>(
+        notes::RestoreNote(module_, copyNotes_[static_cast<std::size_t>(copyNote_)].second, CopyInText(entry.copy)));
 }
 
 void RestoreWindow::RestoreLine() {
@@ -378,6 +432,24 @@ void RestoreWindow::RestoreReminder() {
         restore::RestoreReminder(files, module_, date->month, date->day, *note, module_.platform.now()));
     module_.Diar->PaintTables();
     ShowDay();
+}
+
+void RestoreWindow::RestoreFile() {
+    if (picked_ < 0 || copyFiles_.empty()) return;
+    const std::string copy = entries_[static_cast<std::size_t>(picked_)].copy;
+    if (!AskAndRestoreWholeFile(module_, copy, copyFiles_[static_cast<std::size_t>(copyFile_)], CopyInText(copy))) {
+        return;
+    }
+    // The copy kept before this restore joins the list; the picked copy stays picked.
+    ReadEntries();
+    const auto again = std::find_if(entries_.begin(), entries_.end(),
+                                    [&](const Entry& entry) { return !entry.binned && entry.copy == copy; });
+    picked_ = again == entries_.end() ? -1 : static_cast<int>(again - entries_.begin());
+    const int shownFile = copyFile_;
+    ShowPage();
+    ShowEntry();
+    copyFile_ = std::min(shownFile, std::max(static_cast<int>(copyFiles_.size()) - 1, 0));
+    ShowFile();
 }
 
 void ShowRestoreWindow(app::Module& module) {

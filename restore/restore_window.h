@@ -1,6 +1,7 @@
-// The restore window FrmRestore: the notes in the bin and the daily copies, newest first, and what
-// can be taken back from each. A binned note goes back into a free record; from a daily copy, one
-// day line or one recurring note (the copy's beside the one there now), or one of its notes. The
+// The restore window FrmRestore: the notes in the bin, the copies kept before a whole-file restore
+// and the daily copies, each newest first, and what can be taken back from each. A binned note goes
+// back into a free record; from a copy, one day line or one recurring note (the copy's beside the
+// one there now), one of its notes, or a whole data file. The
 // start-up puts only ButRestore on the main window, beside the Alarms button; the window is made
 // at its first press, as the alarm dialog is, and afterwards only shown and hidden.
 #pragma once
@@ -18,7 +19,7 @@
 
 namespace restore {
 
-// One line of the list: a binned note, or a daily copy.
+// One line of the list: a binned note, or a copy (a daily one, or one kept before a restore).
 struct Entry {
     bool binned = false;
     notes::BinnedNote note;  // when binned
@@ -68,12 +69,19 @@ public:
     Control* LabCopyNote = nullptr;
     Control* LabNowNote = nullptr;
     Control* ButReminder = nullptr;
+    // A whole file of the copy: its name, the arrows that step through the files the copy holds,
+    // and the restore button.
+    Control* LabFileName = nullptr;
+    Control* FilePrev = nullptr;
+    Control* FileNext = nullptr;
+    Control* ButFile = nullptr;
 
 private:
     void Build();
     void BuildList();
     void BuildNotePart();
     void BuildDayPart();
+    void BuildFilePart();
     Control& AddButton(const std::string& name, const platform::Rect& place, const std::string& caption,
                        const std::string& tooltip);
     Control& AddText(const std::string& name, const platform::Rect& place, const std::string& caption = "");
@@ -84,9 +92,11 @@ private:
     void ShowEntry();
     void ShowCopyNote();
     void ShowDay();
+    void ShowFile();
     void RestoreNote();
     void RestoreLine();
     void RestoreReminder();
+    void RestoreFile();
 
     app::Module& module_;
     app::TwipsLayout layout_;
@@ -96,6 +106,8 @@ private:
     int picked_ = -1;  // the entry picked, -1 for none
     std::vector<std::pair<int, std::string>> copyNotes_;
     int copyNote_ = 0;
+    std::vector<std::string> copyFiles_;  // the data files the picked copy holds ("\Notes")
+    int copyFile_ = 0;
 };
 
 // Opens the restore window; nothing when the program runs without it.
