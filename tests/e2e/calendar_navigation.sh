@@ -14,8 +14,7 @@ tray_shown() { [[ -n "$(e2e_tray_window)" ]]; }
 
 e2e_start
 e2e_wait_until 60 tray_shown || e2e_fail "no tray icon"
-e2e_tray_click 3
-e2e_wait_until 20 e2e_main_window || e2e_fail "a right press on the tray icon did not show the calendar window"
+e2e_show_calendar || e2e_fail "a right press on the tray icon did not show the calendar window"
 eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
 sleep 1  # let the window paint
 
