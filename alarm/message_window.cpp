@@ -16,7 +16,6 @@ namespace {
 constexpr int kClientWidthTwips = 4860;
 constexpr int kClientHeightTwips = 3480;
 
-constexpr platform::ColorRef kInnerFrame = rgb(0x86, 0xC8, 0xEE);
 constexpr platform::ColorRef kMessageText = rgb(0xC0, 0xE0, 0xFF);
 constexpr platform::ColorRef kMessageShadow = rgb(0x00, 0x40, 0x40);
 constexpr int kShadowOffset = 2;  // 30 twips
@@ -50,26 +49,7 @@ MessageWindow::MessageWindow(app::Module& module)
 void MessageWindow::Build() {
     const int w = layout_.width();
     const int h = layout_.height();
-    // Two frames along the edges: Line1..Line4 outside, Line5..Line8 inside.
-    for (int frame = 0; frame < 2; ++frame) {
-        const int inset = 1 + 3 * frame;
-        const int left = inset;
-        const int top = inset;
-        const int right = w - 1 - inset;
-        const int bottom = h - 1 - inset;
-        const int first = 1 + 4 * frame;
-        const std::array<std::array<int, 4>, 4> ends{{{left, top, right, top},
-                                                      {right, top, right, bottom},
-                                                      {left, bottom, right, bottom},
-                                                      {left, top, left, bottom}}};
-        for (int side = 0; side < 4; ++side) {
-            Control& line = form_->add(ControlKind::Line, "Line" + std::to_string(first + side), {});
-            const auto& [x1, y1, x2, y2] = ends[static_cast<std::size_t>(side)];
-            layout_.PlaceLine(line, x1, y1, x2, y2);
-            line.setBorderColor(frame == 0 ? app::kSkyText : kInnerFrame);
-            Line[static_cast<std::size_t>(first + side)] = &line;
-        }
-    }
+    AddDoubleFrame(*form_, layout_, w, h, Line);
 
     TitleMsg = &form_->add(ControlKind::Label, "TitleMsg", layout_.Place({32, 13, w - 64, 20}));
     TitleMsg->setAlignment(platform::Align::Center);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "alarm/double_frame.h"
 #include "app/module.h"
 #include "app/window_look.h"
 #include "platform/form.h"
@@ -27,9 +28,9 @@ public:
     Control* TitleMsg = nullptr;
     Control* MsgLabelSH = nullptr;  // the text's shadow, under it
     Control* MsgLabel = nullptr;
-    std::array<Control*, 9> Line{};  // Line1..Line8: the double frame
-    Control* Image1 = nullptr;       // OK: today's day message has been seen
-    Control* Image2 = nullptr;       // close
+    FrameLines Line{};          // Line1..Line8: the double frame
+    Control* Image1 = nullptr;  // OK: today's day message has been seen
+    Control* Image2 = nullptr;  // close
 
 private:
     void Build();

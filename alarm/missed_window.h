@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "alarm/double_frame.h"
 #include "alarm/missed_alarms.h"
 #include "app/module.h"
 #include "app/window_look.h"
@@ -28,9 +29,9 @@ public:
     void Add(MissedAlarms missed);
 
     Control* TitleMissed = nullptr;
-    Control* LabMissed = nullptr;    // what the list is
-    Control* TxtMissed = nullptr;    // the list: read-only, scrolls
-    std::array<Control*, 9> Line{};  // Line1..Line8: the double frame
+    Control* LabMissed = nullptr;  // what the list is
+    Control* TxtMissed = nullptr;  // the list: read-only, scrolls
+    FrameLines Line{};             // Line1..Line8: the double frame
     Control* ButOK = nullptr;
 
 private:
