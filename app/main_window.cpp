@@ -67,10 +67,15 @@ void FrmDiar::BuildShell() {
     Exitor->setTooltip("Exit");
     for (Control* button : {ButHelp, Minimalizator, Exitor}) button->setCursor(Cursor::Hand);
 
-    ChkTranslut = &form_->add(ControlKind::CheckBox, "ChkTranslut", layout_.Place({521, 507, 100, 17}));
+    // The two boxes share the strip below the year card, one above the other.
+    ChkTranslut = &form_->add(ControlKind::CheckBox, "ChkTranslut", layout_.Place({521, 501, 130, 17}));
     ChkTranslut->setCaption("Translucent");
-    ChkTranslut->setBackColor(kWindowBlue);
-    ChkTranslut->setForeColor(kSkyText);
+    ChkStartup = &form_->add(ControlKind::CheckBox, "ChkStartup", layout_.Place({521, 519, 130, 17}));
+    ChkStartup->setCaption("Start with Windows");
+    for (Control* box : {ChkTranslut, ChkStartup}) {
+        box->setBackColor(kWindowBlue);
+        box->setForeColor(kSkyText);
+    }
 
     ImgToday = &form_->add(ControlKind::Image, "ImgToday", layout_.Place({656, 500, 111, 30}));
     ImgToday->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::TodayPicture(scale); });

@@ -62,6 +62,7 @@ public:
     // Shell.
     Control* Focus = nullptr;        // receives the keyboard focus; lies below the visible area
     Control* ChkTranslut = nullptr;  // "Translucent": whether desktop notes are drawn translucent
+    Control* ChkStartup = nullptr;   // "Start with Windows": the shortcut in the Startup folder
     Control* Exitor = nullptr;
     Control* Minimalizator = nullptr;
     Control* ButHelp = nullptr;

@@ -4,6 +4,7 @@
 #include "app/line_merge.h"
 #include "app/main_window.h"
 #include "app/session.h"
+#include "app/start_with_windows.h"
 #include "app/tray_icon.h"
 #include "app/window_look.h"
 #include "diary/calendar.h"
@@ -55,6 +56,7 @@ void FrmDiar::ConnectShell() {
         module_.Translucent = ChkTranslut->value();
         if (module_.Translucent == 0) module_.TranslucentCleared = true;
     };
+    ChkStartup->onClick = [this] { StartWithWindowsClicked(module_); };
     ButHelp->onClick = [this] { OpenHelpPage(module_); };
     OrvaneLogo->onClick = [this] { module_.platform.shellOpen(kMakerWebSite, module_.platform.programFolder()); };
 }

@@ -4,6 +4,7 @@
 #include "alarm/alarm_dialog.h"
 #include "alarm/message_window.h"
 #include "app/main_window.h"
+#include "app/screen_rescue.h"
 #include "app/tray_icon.h"
 #include "notes/note_window.h"
 #include "restore/restore_window.h"

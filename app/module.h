@@ -29,6 +29,7 @@ class SearchWindow;
 namespace app {
 
 class FrmDiar;
+class ScreenRescue;
 class TrayIcon;
 
 struct Module : SharedValues {
@@ -57,6 +58,8 @@ struct Module : SharedValues {
     // The search over every year, the notes and the alarms: ButFind and Ctrl+F on the main window,
     // its own window FrmSearch made at the first search.
     std::unique_ptr<search::SearchWindow> Search;
+    // Keeps the windows and notes on the monitors as monitors come and go.
+    std::unique_ptr<ScreenRescue> Screens;
 };
 
 }  // namespace app

@@ -12,8 +12,10 @@
 #include "app/conflict_copies.h"
 #include "app/datafiles.h"
 #include "app/main_window.h"
+#include "app/screen_rescue.h"
 #include "app/session.h"
 #include "app/settings.h"
+#include "app/start_with_windows.h"
 #include "app/tray_icon.h"
 #include "notes/notes_database.h"
 #include "restore/restore_window.h"
@@ -108,9 +110,12 @@ bool Main(Module& module) {
     module.NotLeapYear = 0;
     // A first run's new data folder holds nothing to keep yet.
     if (InitData(module)) SkipTodaysBackup(module);
+    // Per computer, so not among the settings: the Startup folder's shortcut is the choice.
+    LookAtStartWithWindows(module);
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
     module.Restore = std::make_unique<restore::RestoreWindow>(module);
     module.Search = std::make_unique<search::SearchWindow>(module);
+    module.Screens = std::make_unique<ScreenRescue>(module);
     alarms::LoadAlarms(platform.files(), module);
     alarms::LoadAlarmOptions(platform.files(), module);
     module.DragActive = false;

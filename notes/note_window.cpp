@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/datafiles.h"
+#include "app/monitor_rescue.h"
 #include "app/number_text.h"
 #include "app/settings.h"
 #include "notes/damaged_record.h"
@@ -153,14 +154,7 @@ void FrmNote::ApplyRecord() {
     }
     const NoteFields fields = ParseNoteHeader(record);
     const Rect stored{fields.left, fields.top, fields.width, fields.height};
-    const Rect shown = OpeningBounds(stored, module_.platform.screen());
-    // The record keeps its place until the user moves the note, and its size until the user moves
-    // or resizes it: a note goes back when its monitor returns, and a damaged record is not
-    // rewritten with numbers the user never chose.
-    if (shown.x != stored.x || shown.y != stored.y) storedPlace_ = platform::Point{stored.x, stored.y};
-    if (shown.w != stored.w || shown.h != stored.h) storedSize_ = Size{stored.w, stored.h};
-    form_->setBounds(shown);
-    NoteHeight = shown.h;
+    ShowAt(OpeningBounds(stored, module_.platform.screen()), stored);
     // The text box takes its final size, alignment and font before its text. A Win32 edit box lays
     // its whole text out again at each of them (a new alignment even makes a new box), and under
     // Wine each layout of a long paragraph costs time that grows with its length squared: given
@@ -178,6 +172,31 @@ void FrmNote::ApplyRecord() {
     NoteText->setText(NoteTextOf(record));
     if (fields.rolledUp) RollUpOrDown();
     ButResize->move(form_->bounds().w - 10, NoteHeight - 10);
+}
+
+void FrmNote::ShowAt(const Rect& shown, const Rect& stored) {
+    // The record keeps its place until the user moves the note, and its size until the user moves
+    // or resizes it: a note goes back when its monitor returns, and a damaged record is not
+    // rewritten with numbers the user never chose.
+    storedPlace_.reset();
+    storedSize_.reset();
+    if (shown.x != stored.x || shown.y != stored.y) storedPlace_ = platform::Point{stored.x, stored.y};
+    if (shown.w != stored.w || shown.h != stored.h) storedSize_ = Size{stored.w, stored.h};
+    // A rolled-up note stays rolled up: only its strip shows, at the new place and width.
+    form_->setBounds({shown.x, shown.y, shown.w, RolledUp != 0 ? form_->bounds().h : shown.h});
+    NoteHeight = shown.h;
+}
+
+void FrmNote::FollowMonitors(const std::vector<Rect>& workAreas) {
+    const Rect window = form_->bounds();
+    const platform::Point place = storedPlace_.value_or(platform::Point{window.x, window.y});
+    const Size size = storedSize_.value_or(Size{window.w, NoteHeight});
+    const Rect stored{place.x, place.y, size.width, size.height};
+    const Rect shown = app::PlaceOnWorkAreas(stored, workAreas, app::SizeRule::FitWorkArea);
+    if (shown == Rect{window.x, window.y, window.w, NoteHeight}) return;
+    ShowAt(shown, stored);
+    NoteText->resize(std::max(shown.w - 9, 0), std::max(shown.h - 21, 0));
+    ButResize->move(shown.w - 10, NoteHeight - 10);
 }
 
 NoteFields FrmNote::CurrentFields() const {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/module.h"
 #include "notes/note_record.h"
@@ -35,6 +36,11 @@ public:
     // Closes the window without writing the note (another copy of the database removed or
     // rewrote its record).
     void CloseUnsaved();
+
+    // Comes onto these work areas when its stored place is on none of them, and goes back to its
+    // stored place (and size) when that is on one again; the record keeps both until the user
+    // moves the note.
+    void FollowMonitors(const std::vector<platform::Rect>& workAreas);
 
     void TranspOn();
     void TranspOff();
@@ -66,6 +72,8 @@ private:
     void CreateElements();
     void ConnectEvents();
     void ApplyRecord();
+    // Shows the note at `shown`, keeping as stored place and size what differs from `stored`.
+    void ShowAt(const platform::Rect& shown, const platform::Rect& stored);
     void ApplyDefaultFormat();
     NoteFields CurrentFields() const;
 

@@ -17,6 +17,9 @@ namespace platform {
 
 enum class MessageIcon { None, Question, Stop, Information };
 
+// The user's Startup folder, as `Platform::specialFolder` asks for it (the system's CSIDL number).
+inline constexpr int kStartupFolder = 0x0007;
+
 // A pop-up menu's item: tests and handlers pick items by name (`mBold`), the user by caption.
 struct MenuItem {
     std::string name;
@@ -140,6 +143,9 @@ public:
     Notification onResume;
     // The system's clock or time zone was changed (Win32: WM_TIMECHANGE).
     Notification onClockChanged;
+    // A monitor came or went, or a monitor's resolution or work area changed (Win32:
+    // WM_DISPLAYCHANGE, and WM_SETTINGCHANGE for the work area); `screen()` tells the new layout.
+    Notification onDisplayChanged;
 
     // Modal questions. Yes/No returns true for Yes.
     virtual bool askYesNo(const std::string& title, const std::string& text, MessageIcon icon) = 0;
@@ -159,6 +165,17 @@ public:
     virtual void shellOpen(const std::string& target, const std::string& workingFolder) = 0;
     // A shell special folder (0 = desktop) without a trailing "\", or "" when unknown.
     virtual std::string specialFolder(int csidl) = 0;
+
+    // The program file's own path, or "" when the system does not tell it.
+    virtual std::string programPath() = 0;
+    // Whether `path` lies on a removable drive (a USB stick, a card).
+    virtual bool driveIsRemovable(const std::string& path) = 0;
+    // Shell shortcuts (.lnk files; removed as files). The target a shortcut leads to, or nullopt
+    // when there is none at `path` or it cannot be read.
+    virtual std::optional<std::string> readShortcut(const std::string& path) = 0;
+    // Writes (or rewrites) a shortcut at `path` that starts `target` in `workingFolder`.
+    virtual Status writeShortcut(const std::string& path, const std::string& target,
+                                 const std::string& workingFolder) = 0;
 };
 
 }  // namespace platform

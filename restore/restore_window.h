@@ -38,6 +38,8 @@ public:
     RestoreWindow& operator=(const RestoreWindow&) = delete;
 
     platform::Form& form();
+    // Whether form() has made the window.
+    bool Made() const { return static_cast<bool>(form_); }
     // Reads the bin and the copies again, shows the window and brings it forward.
     void Show();
     // The list as it stands, newest first (the bin's notes, then the copies).

@@ -29,6 +29,8 @@ public:
 
     // The window, made hidden at the first call.
     platform::Form& form();
+    // Whether form() has made the window.
+    bool Made() const { return static_cast<bool>(form_); }
 
     // Shows the window with the last search text selected and its results brought up to date.
     void Open();

@@ -1,6 +1,7 @@
 #include "platform/headless/headless_platform.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/headless/headless_form_peer.h"
 
@@ -346,6 +347,58 @@ void HeadlessPlatform::resumeAt(const DateTime& at) {
 void HeadlessPlatform::setClock(const DateTime& at) {
     now_ = at;
     onClockChanged.fire();
+}
+
+void HeadlessPlatform::changeDisplays(const ScreenInfo& screen) {
+    screen_ = screen;
+    onDisplayChanged.fire();
+}
+
+std::string HeadlessPlatform::specialFolder(int csidl) {
+    if (csidl == 0) return desktopFolder;
+    if (csidl == kStartupFolder) return startupFolder;
+    return {};
+}
+
+bool HeadlessPlatform::driveIsRemovable(const std::string& path) {
+    return std::any_of(removableDrives.begin(), removableDrives.end(), [&path](const std::string& drive) {
+        return path.size() >= drive.size() && std::equal(drive.begin(), drive.end(), path.begin(), [](char a, char b) {
+                   return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+               });
+    });
+}
+
+namespace {
+
+constexpr char kShortcutMark[] = "shortcut\n";
+
+}  // namespace
+
+std::optional<HeadlessPlatform::Shortcut> HeadlessPlatform::shortcut(const std::string& path) {
+    const std::optional<std::string> bytes = files_.file(path);
+    if (!bytes || bytes->rfind(kShortcutMark, 0) != 0) return std::nullopt;
+    const std::string rest = bytes->substr(sizeof kShortcutMark - 1);
+    const std::size_t end = rest.find('\n');
+    if (end == std::string::npos) return std::nullopt;
+    return Shortcut{rest.substr(0, end), rest.substr(end + 1)};
+}
+
+std::optional<std::string> HeadlessPlatform::readShortcut(const std::string& path) {
+    if (auto found = shortcut(path)) return found->target;
+    return std::nullopt;
+}
+
+Status HeadlessPlatform::writeShortcut(const std::string& path, const std::string& target,
+                                       const std::string& workingFolder) {
+    // As IPersistFile::Save: the new shortcut replaces the old one whole or not at all.
+    const std::string scratch = path + ".tmp";
+    if (Status written = files_.writeNewFile(scratch, kShortcutMark + target + "\n" + workingFolder); !written) {
+        static_cast<void>(files_.removeFile(scratch));
+        return written;
+    }
+    Status moved = files_.moveReplacing(scratch, path);
+    if (!moved) static_cast<void>(files_.removeFile(scratch));
+    return moved;
 }
 
 void HeadlessPlatform::endSession() {

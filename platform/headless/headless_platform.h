@@ -79,7 +79,11 @@ public:
     void shellOpen(const std::string& target, const std::string& workingFolder) override {
         shellOpened.push_back({target, workingFolder});
     }
-    std::string specialFolder(int csidl) override { return csidl == 0 ? desktopFolder : std::string(); }
+    std::string specialFolder(int csidl) override;
+    std::string programPath() override { return programFolder_ + "\\" + programFile; }
+    bool driveIsRemovable(const std::string& path) override;
+    std::optional<std::string> readShortcut(const std::string& path) override;
+    Status writeShortcut(const std::string& path, const std::string& target, const std::string& workingFolder) override;
 
     // Set-up.
     void setProgramFolder(const std::string& folder) { programFolder_ = folder; }
@@ -90,6 +94,18 @@ public:
     MemoryFileSystem& memoryFiles() { return files_; }
     HeadlessTray& headlessTray() { return tray_; }
     std::string desktopFolder = "C:\\Users\\User\\Desktop";
+    std::string startupFolder = "C:\\Users\\User\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup";
+    std::string programFile = "OrvaneNotes.exe";
+    // Drives ("E:") that are removable.
+    std::vector<std::string> removableDrives;
+
+    // Shortcuts are files of the in-memory file system (so they are listed, made read-only and
+    // removed as files are); this is what one leads to and where it starts.
+    struct Shortcut {
+        std::string target;
+        std::string workingFolder;
+    };
+    std::optional<Shortcut> shortcut(const std::string& path);
 
     // Answers for the next modal boxes, taken in order. Without an answer, a Yes/No box answers
     // No, an input box Cancel and a menu nothing.
@@ -145,6 +161,8 @@ public:
     void resumeAt(const DateTime& at);
     // Someone sets the system's clock to `at`; onClockChanged fires.
     void setClock(const DateTime& at);
+    // A monitor is plugged in or unplugged: the screen becomes `screen`, then onDisplayChanged fires.
+    void changeDisplays(const ScreenInfo& screen);
     // Queues an event that `doEvents` (or the next input) runs.
     void post(std::function<void()> event) { pending_.push_back(std::move(event)); }
 

@@ -35,6 +35,10 @@ struct TaskMemFreer {
     void operator()(void* memory) const noexcept { CoTaskMemFree(memory); }
 };
 
+struct ComReleaser {
+    void operator()(IUnknown* object) const noexcept { object->Release(); }
+};
+
 template <typename Handle, typename Releaser>
 using Unique = std::unique_ptr<std::remove_pointer_t<Handle>, Releaser>;
 
@@ -48,6 +52,9 @@ using UniqueIcon = Unique<HICON, IconDestroyer>;
 using UniqueMemoryDc = Unique<HDC, MemoryDcDeleter>;
 using UniqueMenu = Unique<HMENU, MenuDestroyer>;
 using UniqueWindow = Unique<HWND, WindowDestroyer>;
+// A COM interface pointer the backend holds one reference to.
+template <typename Interface>
+using UniqueCom = std::unique_ptr<Interface, ComReleaser>;
 
 // File and find functions report failure as INVALID_HANDLE_VALUE, which must not be closed.
 inline UniqueHandle AdoptFileHandle(HANDLE handle) {

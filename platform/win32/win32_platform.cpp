@@ -11,6 +11,7 @@
 #include "platform/win32/input.h"
 #include "platform/win32/input_box.h"
 #include "platform/win32/win32_form.h"
+#include "platform/win32/win32_shortcut.h"
 #include "platform/win32/window_proc.h"
 
 namespace platform::win32 {
@@ -113,17 +114,21 @@ int Win32Platform::runMessageLoop() {
 
 // ---- start-up facts ---------------------------------------------------------------------------
 
-std::string Win32Platform::programFolder() {
+std::string Win32Platform::programPath() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
         const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::string Win32Platform::programFolder() {
+    const std::string path = programPath();
     const std::size_t slash = path.find_last_of('\\');
     if (slash == std::string::npos) return {};
     // A drive's root keeps its backslash: "C:\".
@@ -248,6 +253,13 @@ LRESULT Win32Platform::handleApplication(UINT message, WPARAM wParam, LPARAM lPa
         case WM_TIMECHANGE:
             onClockChanged.fire();
             return 0;
+        case WM_DISPLAYCHANGE:
+            onDisplayChanged.fire();
+            return 0;
+        case WM_SETTINGCHANGE:
+            // A taskbar moved, grown or hidden changes the work areas the windows must stay on.
+            if (wParam == SPI_SETWORKAREA) onDisplayChanged.fire();
+            break;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
@@ -387,6 +399,22 @@ std::string Win32Platform::specialFolder(int csidl) {
     char path[MAX_PATH] = {};
     if (!SHGetPathFromIDListA(list, path)) return {};
     return std::string(path);
+}
+
+bool Win32Platform::driveIsRemovable(const std::string& path) {
+    // A drive letter's root; a network path (\\server\share) is never a removable drive.
+    if (path.size() < 2 || path[1] != ':') return false;
+    const std::string root = path.substr(0, 2) + "\\";
+    return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE;
+}
+
+std::optional<std::string> Win32Platform::readShortcut(const std::string& path) {
+    return ReadShortcut(path);
+}
+
+Status Win32Platform::writeShortcut(const std::string& path, const std::string& target,
+                                    const std::string& workingFolder) {
+    return WriteShortcut(path, target, workingFolder);
 }
 
 }  // namespace platform::win32

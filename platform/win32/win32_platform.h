@@ -50,6 +50,10 @@ public:
     void playSound(const std::string& wavPath) override;
     void shellOpen(const std::string& target, const std::string& workingFolder) override;
     std::string specialFolder(int csidl) override;
+    std::string programPath() override;
+    bool driveIsRemovable(const std::string& path) override;
+    std::optional<std::string> readShortcut(const std::string& path) override;
+    Status writeShortcut(const std::string& path, const std::string& target, const std::string& workingFolder) override;
 
     // For the form windows.
     FontCache& fonts() { return fonts_; }

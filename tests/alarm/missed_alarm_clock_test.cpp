@@ -295,8 +295,12 @@ TEST_F(Missed, TheCheckedMinuteIsWrittenAtAlarmsAndHourlyNotAtEveryLook) {
 
 TEST_F(Missed, TheClockFollowsWakeUpsAndClockChangesOnlyWhileItLives) {
     ASSERT_TRUE(Start());
-    EXPECT_EQ(platform.onResume.size(), 1u);
+    // The screens follow wake-ups too.
+    EXPECT_EQ(platform.onResume.size(), 2u);
     EXPECT_EQ(platform.onClockChanged.size(), 1u);
+    module->Clock.reset();
+    EXPECT_EQ(platform.onResume.size(), 1u);
+    EXPECT_EQ(platform.onClockChanged.size(), 0u);
     module.reset();
     EXPECT_EQ(platform.onResume.size(), 0u);
     EXPECT_EQ(platform.onClockChanged.size(), 0u);
