@@ -115,12 +115,12 @@ bool Main(Module& module) {
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
     module.Restore = std::make_unique<restore::RestoreWindow>(module);
     module.Search = std::make_unique<search::SearchWindow>(module);
-    module.Screens = std::make_unique<ScreenRescue>(module);
     alarms::LoadAlarms(platform.files(), module);
     alarms::LoadAlarmOptions(platform.files(), module);
     module.DragActive = false;
 
     OpenNotesDatabase(module);
+    module.Screens = std::make_unique<ScreenRescue>(module);
     module.Diar->DiarStart();
     // After the day message: what fell due while the program was not running.
     alarms::LookAtStart(module);
