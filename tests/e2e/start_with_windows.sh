@@ -10,7 +10,7 @@ e2e_first_run_tree "$E2E_DATA"
 # Today's day message counts as seen, so that it does not cover the calendar window.
 sed -i "1s/^NORESUME/$(date +%d.%m.%Y)/" "$E2E_DATA/Notes.ini"
 
-shortcut() { find "$WINEPREFIX/drive_c/users" -name 'Orvane Notes.lnk' -path '*Startup*' 2>/dev/null | head -n 1; }
+shortcut() { find "$WINEPREFIX/drive_c/users" -name 'Orvane Notes.lnk' -ipath '*startup*' 2>/dev/null | head -n 1; }
 no_shortcut() { [[ -z "$(shortcut)" ]]; }
 has_shortcut() { [[ -n "$(shortcut)" ]]; }
 tray_shown() { [[ -n "$(e2e_tray_window)" ]]; }
@@ -25,8 +25,11 @@ show_box() {
     box_y=$((Y + 519 + 8))
     sleep 1
 }
-# The box's square (13 x 13 from its left edge) as text, pixel by pixel.
+# The box's square (13 x 13 from its left edge) as text, pixel by pixel, the pointer away from it
+# (the square under the pointer is drawn lit).
 box_pixels() {
+    xdotool mousemove 5 700
+    sleep 0.5
     e2e_screenshot "$E2E_WORK/$1.png"
     convert "$E2E_WORK/$1.png" -crop 13x13+$((box_x - 6))+$((box_y - 6)) -depth 8 txt:- | tail -n +2 | awk '{ print $3 }'
 }
