@@ -18,6 +18,7 @@ TEST(Win32PlatformTest, ProgramFolderIsTheExecutablesFolder) {
     EXPECT_NE(folder.back(), '\\');
     EXPECT_EQ(path.substr(0, folder.size() + 1), folder + "\\");
     EXPECT_EQ(path.find('\\', folder.size() + 1), std::string::npos);
+    EXPECT_EQ(platform.programPath(), path);
 }
 
 TEST(Win32PlatformTest, ScreenHasTwipsAndWorkAreas) {
@@ -117,6 +118,22 @@ TEST(Win32PlatformTest, WakeUpsAndClockChangesReachEveryoneWhoFollowsThem) {
     SendMessageA(application, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
     EXPECT_EQ(resumes, 2);
     EXPECT_EQ(otherResumes, 1);
+}
+
+TEST(Win32PlatformTest, MonitorsAndWorkAreasThatChangeAreReported) {
+    platform::win32::Win32Platform platform(kTitle);
+    HWND application = OwnApplicationWindow();
+    if (!application) GTEST_SKIP() << "no display to make windows on";
+    int changes = 0;
+    auto changed = platform.onDisplayChanged.add([&changes] { ++changes; });
+
+    SendMessageA(application, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ(changes, 1);
+    SendMessageA(application, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    EXPECT_EQ(changes, 2);
+    // Other settings leave the windows where they are.
+    SendMessageA(application, WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
+    EXPECT_EQ(changes, 2);
 }
 
 }  // namespace
