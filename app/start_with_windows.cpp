@@ -71,14 +71,15 @@ bool Untick(Module& module) {
     return true;
 }
 
-}  // namespace
-
+// Whether the Startup folder holds a shortcut that starts this copy.
 bool StartsWithWindows(Module& module) {
     const std::string shortcut = ShortcutPath(module);
     if (shortcut.empty()) return false;
     const std::optional<std::string> target = module.platform.readShortcut(shortcut);
     return target && SamePath(*target, module.platform.programPath());
 }
+
+}  // namespace
 
 void LookAtStartWithWindows(Module& module) {
     auto& platform = module.platform;

@@ -7,9 +7,6 @@
 
 namespace app {
 
-// Whether the Startup folder holds a shortcut that starts this copy.
-bool StartsWithWindows(Module& module);
-
 // At each start: a shortcut left behind by a move of the program is pointed at its new place, and
 // the box shows whether the program starts with Windows. Says nothing: a shortcut that cannot be
 // updated leaves the box clear, and ticking it tells why.
