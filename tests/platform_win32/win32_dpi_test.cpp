@@ -72,13 +72,15 @@ TEST_F(Win32DpiTest, AFormThatFollowsItsDpiTakesTheSuggestedPlaceAndLaysItselfOu
         seenBounds = form_->bounds();
         box_->setRect({15, 15, 300, 30});
     };
+    HWND box = boxWindow();
+    ASSERT_NE(box, formWindow());
     sendDpiChange(144, RECT{100, 80, 550, 380});
 
     EXPECT_EQ(seenDpi, 144);
     EXPECT_EQ(seenBounds, (Rect{100, 80, 450, 300}));
     EXPECT_EQ(WindowRect(formWindow()), (Rect{100, 80, 450, 300}));
-    EXPECT_EQ(WindowRect(boxWindow()), (Rect{115, 95, 300, 30}));
-    EXPECT_EQ(FontHeight(boxWindow()), -platform::FontPixelHeight(box_->font(), 144));
+    EXPECT_EQ(WindowRect(box), (Rect{115, 95, 300, 30}));
+    EXPECT_EQ(FontHeight(box), -platform::FontPixelHeight(box_->font(), 144));
 }
 
 TEST_F(Win32DpiTest, AFormThatKeepsItsPixelsStaysAsItIs) {
