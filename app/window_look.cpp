@@ -33,6 +33,10 @@ platform::Rect TwipsLayout::PlacePicture(const platform::Rect& at96) const {
     return {X(at96.x), Y(at96.y), X(at96.w), Y(at96.h)};
 }
 
+platform::Rect TwipsLayout::PlaceElement(platform::ControlKind kind, const platform::Rect& at96) const {
+    return kind == platform::ControlKind::Image ? PlacePicture(at96) : Place(at96);
+}
+
 int TwipsLayout::X(int at96) const {
     return Rounded(at96 * scaleX_);
 }
@@ -43,8 +47,7 @@ int TwipsLayout::Y(int at96) const {
 
 platform::Control& TwipsLayout::Add(platform::Form& form, platform::ControlKind kind, const std::string& name,
                                     int index, const platform::Rect& at96) {
-    platform::Control& element =
-        form.add(kind, name, index, kind == platform::ControlKind::Image ? PlacePicture(at96) : Place(at96));
+    platform::Control& element = form.add(kind, name, index, PlaceElement(kind, at96));
     kept_[&element] = Kept{at96};
     return element;
 }
@@ -60,7 +63,7 @@ void TwipsLayout::PlaceAgain(platform::Control& element, const Kept& kept) const
     if (kept.line) {
         element.setLine(X(at.x), Y(at.y), X(at.w), Y(at.h));
     } else {
-        element.setRect(element.kind() == platform::ControlKind::Image ? PlacePicture(at) : Place(at));
+        element.setRect(PlaceElement(element.kind(), at));
     }
 }
 

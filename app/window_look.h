@@ -63,9 +63,6 @@ public:
     // Gives the element the picture `draw` makes at the layout's scale, drawn when first needed.
     void Draw(platform::Control& element, Drawing draw);
 
-    // The window's client area in the screen's pixels; its place stays.
-    void SizeWindow(platform::Form& form) const;
-
     // Lays the form out at its monitor's DPI from now on: the form is sized for it now, and at each
     // change of DPI every element is placed and every picture drawn again, then `afterwards` runs
     // (for what the window places from its elements' pixels).
@@ -79,7 +76,10 @@ private:
         bool line = false;  // at96 holds the ends x1, y1, x2, y2
     };
 
+    // The window's client area in the screen's pixels; its place stays.
+    void SizeWindow(platform::Form& form) const;
     void SetDpi(int dpi);
+    platform::Rect PlaceElement(platform::ControlKind kind, const platform::Rect& at96) const;
     void PlaceAgain(platform::Control& element, const Kept& kept) const;
     void DrawAtScale(platform::Control& element, const Drawing& draw) const;
     int X(int at96) const;
