@@ -22,13 +22,15 @@ inline double TwipsPerPixel(int dpi) {
     return 1440.0 / dpi;
 }
 
-// A started program on a screen of the given DPI.
+// A started program on a screen of the given DPI; its windows open on a monitor of `monitorDpi`
+// when one is given.
 struct DpiProgram {
-    explicit DpiProgram(int dpi) {
+    explicit DpiProgram(int dpi, int monitorDpi = 0) {
         platform.setProgramFolder("C:\\Programs\\Orvane");
         platform.memoryFiles().putFolder("C:\\Programs\\Orvane");
         platform.setTime({2026, 12, 7, 10, 0, 0});
         platform.setScreen({2560, 1600, TwipsPerPixel(dpi), TwipsPerPixel(dpi), {{0, 0, 2560, 1600}}});
+        platform.setNewFormDpi(monitorDpi);
         started = app::Main(*module);
     }
 
