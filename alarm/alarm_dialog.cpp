@@ -60,7 +60,7 @@ platform::Form& AlarmDialog::form() {
 
 void AlarmDialog::Build() {
     form_ = module_.platform.createForm("FrmAlarm", "Alarm");
-    layout_.SizeWindow(*form_);
+    layout_.FollowDpi(*form_);
     form_->setBackColor(kWindowBlue);
     BuildTitle();
     BuildDayRows();
@@ -80,12 +80,12 @@ AlarmDialog::~AlarmDialog() {
 
 void AlarmDialog::BuildTitle() {
     const int width = layout_.width();
-    AlarmTitSH = &form_->add(ControlKind::Label, "AlarmTitSH", layout_.Place({3, 6, width - 6, 27}));
+    AlarmTitSH = &layout_.Add(*form_, ControlKind::Label, "AlarmTitSH", {3, 6, width - 6, 27});
     AlarmTitSH->setForeColor(kTitleShadow);
     AlarmTitSH->setCaption("ALARM");
     AlarmTitSH->setFont(TitleFont(16));
     AlarmTitSH->setAlignment(platform::Align::Center);
-    AlarmTit = &form_->add(ControlKind::Label, "AlarmTit", layout_.Place({0, 4, width - 6, 27}));
+    AlarmTit = &layout_.Add(*form_, ControlKind::Label, "AlarmTit", {0, 4, width - 6, 27});
     AlarmTit->setForeColor(kTitleLight);
     AlarmTit->setCaption("ALARM");
     AlarmTit->setFont(TitleFont(16));
@@ -101,17 +101,17 @@ void AlarmDialog::SelectAllOnCtrlA(Control& box) {
 }
 
 void AlarmDialog::BuildDayRows() {
-    auto& heading = form_->add(ControlKind::Label, "LabDays", layout_.Place({kDayColumnLeft + 28, 33, 220, 15}));
+    auto& heading = layout_.Add(*form_, ControlKind::Label, "LabDays", {kDayColumnLeft + 28, 33, 220, 15});
     heading.setCaption("Every month, on the day");
     heading.setForeColor(kSkyText);
     for (int day = 1; day <= kMonthDays; ++day) {
         const auto i = static_cast<std::size_t>(day);
         const int top = kFirstRowTop + kDayRowHeight * (day - 1);
-        LD[i] = &form_->add(ControlKind::Label, "LD", day, layout_.Place({kDayColumnLeft, top, 22, 14}));
+        LD[i] = &layout_.Add(*form_, ControlKind::Label, "LD", day, {kDayColumnLeft, top, 22, 14});
         LD[i]->setCaption(std::to_string(day));
         LD[i]->setAlignment(platform::Align::Right);
         LD[i]->setForeColor(kSkyText);
-        AlD[i] = &form_->add(ControlKind::TextBox, "AlD", day, layout_.Place({kDayColumnLeft + 28, top, 216, 14}));
+        AlD[i] = &layout_.Add(*form_, ControlKind::TextBox, "AlD", day, {kDayColumnLeft + 28, top, 216, 14});
         AlD[i]->setBackColor(kLineBack);
         AlD[i]->setMaxLength(kDayAlarmLimit);
         AlD[i]->onChange = [this, i] { module_.DayAlarms[i] = AlD[i]->text(); };
@@ -120,24 +120,24 @@ void AlarmDialog::BuildDayRows() {
 }
 
 void AlarmDialog::BuildWeekdayRows() {
-    auto& heading = form_->add(ControlKind::Label, "LabWeek", layout_.Place({kWeekdayColumnLeft + 32, 33, 200, 15}));
+    auto& heading = layout_.Add(*form_, ControlKind::Label, "LabWeek", {kWeekdayColumnLeft + 32, 33, 200, 15});
     heading.setCaption("Every week, on the weekday");
     heading.setForeColor(kSkyText);
     auto& locale = module_.platform.locale();
     for (int row = 1; row <= kWeekdays; ++row) {
         const auto i = static_cast<std::size_t>(row);
         const int top = kFirstRowTop + kWeekdayRowHeight * (row - 1);
-        LW[i] = &form_->add(ControlKind::Label, "LW", row, layout_.Place({kWeekdayColumnLeft, top, 26, 14}));
+        LW[i] = &layout_.Add(*form_, ControlKind::Label, "LW", row, {kWeekdayColumnLeft, top, 26, 14});
         LW[i]->setCaption(locale.toUpper(locale.weekdayAbbrev(LocaleWeekday(row)).substr(0, 2)));
         LW[i]->setAlignment(platform::Align::Right);
         LW[i]->setForeColor(kSkyText);
-        AlW[i] = &form_->add(ControlKind::TextBox, "AlW", row, layout_.Place({kWeekdayColumnLeft + 32, top, 210, 14}));
+        AlW[i] = &layout_.Add(*form_, ControlKind::TextBox, "AlW", row, {kWeekdayColumnLeft + 32, top, 210, 14});
         AlW[i]->setBackColor(kLineBack);
         AlW[i]->onChange = [this, i] { module_.WeekdayAlarms[i] = AlW[i]->text(); };
         SelectAllOnCtrlA(*AlW[i]);
     }
     const int below = kFirstRowTop + kWeekdayRowHeight * kWeekdays + 8;
-    auto& hint = form_->add(ControlKind::Label, "LabHint", layout_.Place({kWeekdayColumnLeft + 32, below, 210, 90}));
+    auto& hint = layout_.Add(*form_, ControlKind::Label, "LabHint", {kWeekdayColumnLeft + 32, below, 210, 90});
     hint.setCaption(
         "Write times as hours and minutes, such as 7:30, several on a line: 7:30 12:00 18:45. "
         "A time rings at that minute while the program runs, with the text of its line.");
@@ -147,14 +147,14 @@ void AlarmDialog::BuildWeekdayRows() {
 void AlarmDialog::BuildMissedOptions() {
     const int left = kWeekdayColumnLeft + 32;
     const int top = 306;
-    LabMissed = &form_->add(ControlKind::Label, "LabMissed", layout_.Place({left, top, 210, 28}));
+    LabMissed = &layout_.Add(*form_, ControlKind::Label, "LabMissed", {left, top, 210, 28});
     LabMissed->setCaption("Times missed while the computer slept or the program was closed:");
     LabMissed->setForeColor(kSkyText);
 
-    ChkLate = &form_->add(ControlKind::CheckBox, "ChkLate", layout_.Place({left, top + 32, 210, 17}));
+    ChkLate = &layout_.Add(*form_, ControlKind::CheckBox, "ChkLate", {left, top + 32, 210, 17});
     ChkLate->setCaption("Ring a late alarm if at most");
     ChkLate->onClick = [this] { module_.LateAlarm = ChkLate->value() == 1 ? 1 : 0; };
-    TxtLateMinutes = &form_->add(ControlKind::TextBox, "TxtLateMinutes", layout_.Place({left + 18, top + 52, 22, 14}));
+    TxtLateMinutes = &layout_.Add(*form_, ControlKind::TextBox, "TxtLateMinutes", {left + 18, top + 52, 22, 14});
     TxtLateMinutes->setBackColor(kLineBack);
     TxtLateMinutes->setMaxLength(2);
     TxtLateMinutes->setAlignment(platform::Align::Right);
@@ -172,11 +172,11 @@ void AlarmDialog::BuildMissedOptions() {
     };
     // Leaving the box shows the number that counts.
     TxtLateMinutes->onLostFocus = [this] { ShowMissedOptions(); };
-    LabLateMinutes = &form_->add(ControlKind::Label, "LabLateMinutes", layout_.Place({left + 44, top + 52, 166, 14}));
+    LabLateMinutes = &layout_.Add(*form_, ControlKind::Label, "LabLateMinutes", {left + 44, top + 52, 166, 14});
     LabLateMinutes->setCaption("minutes late (1 to 60)");
     LabLateMinutes->setForeColor(kSkyText);
 
-    ChkList = &form_->add(ControlKind::CheckBox, "ChkList", layout_.Place({left, top + 74, 210, 17}));
+    ChkList = &layout_.Add(*form_, ControlKind::CheckBox, "ChkList", {left, top + 74, 210, 17});
     ChkList->setCaption("List missed alarms");
     ChkList->onClick = [this] { module_.ListMissed = ChkList->value() == 1 ? 1 : 0; };
     for (Control* box : {ChkLate, ChkList}) {
@@ -188,21 +188,19 @@ void AlarmDialog::BuildMissedOptions() {
 void AlarmDialog::BuildButtons() {
     const int w = layout_.width();
     const int h = layout_.height();
-    ChkSound =
-        &form_->add(ControlKind::CheckBox, "ChkSound", layout_.Place({kWeekdayColumnLeft + 32, h - 70, 100, 17}));
+    ChkSound = &layout_.Add(*form_, ControlKind::CheckBox, "ChkSound", {kWeekdayColumnLeft + 32, h - 70, 100, 17});
     ChkSound->setCaption("Sound On");
     ChkSound->setBackColor(kWindowBlue);
     ChkSound->setForeColor(kSkyText);
     ChkSound->onClick = [this] { module_.AlarmSound = ChkSound->value(); };
 
-    ButOK =
-        &form_->add(ControlKind::Image, "ButOK",
-                    layout_.Place({w - art::kOkWidth - 16, h - art::kOkHeight - 16, art::kOkWidth, art::kOkHeight}));
-    ButOK->setPicture(art::OkPicture(layout_.pictureScale()));
+    ButOK = &layout_.Add(*form_, ControlKind::Image, "ButOK",
+                         {w - art::kOkWidth - 16, h - art::kOkHeight - 16, art::kOkWidth, art::kOkHeight});
+    layout_.Draw(*ButOK, [](double scale) { return art::OkPicture(scale); });
     ButOK->setTooltip("Save the alarms");
     ButOK->onClick = [this] { OK(); };
-    ButExit = &form_->add(ControlKind::Image, "ButExit", layout_.Place({w - 28, 8, 20, 20}));
-    ButExit->setPicture(app::art::ExitPicture(layout_.pictureScale()));
+    ButExit = &layout_.Add(*form_, ControlKind::Image, "ButExit", {w - 28, 8, 20, 20});
+    layout_.Draw(*ButExit, [](double scale) { return app::art::ExitPicture(scale); });
     ButExit->setTooltip("Close without saving");
     ButExit->onClick = [this] { Exit(); };
     for (Control* button : {ButOK, ButExit}) button->setCursor(Cursor::Hand);
@@ -210,17 +208,17 @@ void AlarmDialog::BuildButtons() {
 
 void AlarmDialog::PutButtonOnMainWindow() {
     platform::Form& diar = module_.Diar->form();
-    const app::TwipsLayout& onDiar = module_.Diar->layout();
+    app::TwipsLayout& onDiar = module_.Diar->layout();
     // Beside the year, under the web address: the pair of the button behind today's date.
     const platform::Rect place{656, 58, art::kAlarmButtonWidth, art::kAlarmButtonHeight};
-    auto& picture = diar.add(ControlKind::Image, "ImgAlarm", onDiar.Place(place));
-    picture.setPicture(art::AlarmButtonPicture(onDiar.pictureScale()));
-    auto& caption = diar.add(ControlKind::Label, "LabAlarm", onDiar.Place({place.x + 31, place.y + 6, 76, 17}));
+    auto& picture = onDiar.Add(diar, ControlKind::Image, "ImgAlarm", place);
+    onDiar.Draw(picture, [](double scale) { return art::AlarmButtonPicture(scale); });
+    auto& caption = onDiar.Add(diar, ControlKind::Label, "LabAlarm", {place.x + 31, place.y + 6, 76, 17});
     caption.setCaption("Alarms");
     caption.setFont(TitleFont(10));
     caption.setForeColor(rgb(0xFF, 0xFF, 0xFF));
     caption.setAlignment(platform::Align::Center);
-    ButAlarm = &diar.add(ControlKind::Image, "ButAlarm", onDiar.Place(place));
+    ButAlarm = &onDiar.Add(diar, ControlKind::Image, "ButAlarm", place);
     ButAlarm->setCursor(Cursor::Hand);
     ButAlarm->setTooltip("Alarm times and sound");
     ButAlarm->onClick = [this] { Show(); };

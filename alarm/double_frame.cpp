@@ -10,7 +10,7 @@ constexpr platform::ColorRef kInnerFrame = platform::rgb(0x86, 0xC8, 0xEE);
 
 }  // namespace
 
-void AddDoubleFrame(platform::Form& form, const app::TwipsLayout& layout, int width, int height, FrameLines& lines) {
+void AddDoubleFrame(platform::Form& form, app::TwipsLayout& layout, int width, int height, FrameLines& lines) {
     for (int frame = 0; frame < 2; ++frame) {
         const int inset = 1 + 3 * frame;
         const int left = inset;

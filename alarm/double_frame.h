@@ -12,6 +12,6 @@ namespace alarms {
 using FrameLines = std::array<platform::Control*, 9>;  // 1..8
 
 // Adds the eight lines to a client `width` x `height` (in the layout's units) of `form`.
-void AddDoubleFrame(platform::Form& form, const app::TwipsLayout& layout, int width, int height, FrameLines& lines);
+void AddDoubleFrame(platform::Form& form, app::TwipsLayout& layout, int width, int height, FrameLines& lines);
 
 }  // namespace alarms

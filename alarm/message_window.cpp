@@ -32,7 +32,7 @@ MessageWindow::MessageWindow(app::Module& module)
     : module_(module),
       layout_(module.platform.screen(), kClientWidthTwips, kClientHeightTwips),
       form_(module.platform.createForm("FrmMessage", "Message!")) {
-    layout_.SizeWindow(*form_);
+    layout_.FollowDpi(*form_);
     form_->setBackColor(app::kWindowBlue);
     Build();
     form_->onActivate = [this] { Activate(); };
@@ -51,15 +51,15 @@ void MessageWindow::Build() {
     const int h = layout_.height();
     AddDoubleFrame(*form_, layout_, w, h, Line);
 
-    TitleMsg = &form_->add(ControlKind::Label, "TitleMsg", layout_.Place({32, 13, w - 64, 20}));
+    TitleMsg = &layout_.Add(*form_, ControlKind::Label, "TitleMsg", {32, 13, w - 64, 20});
     TitleMsg->setAlignment(platform::Align::Center);
     TitleMsg->setFont(app::TitleFont(12));
     TitleMsg->setForeColor(app::kSkyText);
 
     const platform::Rect text{16, 42, w - 32, h - 84};
-    MsgLabelSH = &form_->add(ControlKind::Label, "MsgLabelSH",
-                             layout_.Place({text.x + kShadowOffset, text.y + kShadowOffset, text.w, text.h}));
-    MsgLabel = &form_->add(ControlKind::Label, "MsgLabel", layout_.Place(text));
+    MsgLabelSH = &layout_.Add(*form_, ControlKind::Label, "MsgLabelSH",
+                              {text.x + kShadowOffset, text.y + kShadowOffset, text.w, text.h});
+    MsgLabel = &layout_.Add(*form_, ControlKind::Label, "MsgLabel", text);
     for (Control* label : {MsgLabelSH, MsgLabel}) {
         label->setAlignment(platform::Align::Center);
         label->setFont(app::TitleFont(10));
@@ -67,11 +67,11 @@ void MessageWindow::Build() {
     MsgLabelSH->setForeColor(kMessageShadow);
     MsgLabel->setForeColor(kMessageText);
 
-    Image1 = &form_->add(ControlKind::Image, "Image1",
-                         layout_.Place({(w - art::kOkWidth) / 2, h - 34, art::kOkWidth, art::kOkHeight}));
-    Image1->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::OkPicture(scale); });
-    Image2 = &form_->add(ControlKind::Image, "Image2", layout_.Place({w - 28, 8, 20, 20}));
-    Image2->setPictureDrawnLater([scale = layout_.pictureScale()] { return app::art::ExitPicture(scale); });
+    Image1 = &layout_.Add(*form_, ControlKind::Image, "Image1",
+                          {(w - art::kOkWidth) / 2, h - 34, art::kOkWidth, art::kOkHeight});
+    layout_.Draw(*Image1, [](double scale) { return art::OkPicture(scale); });
+    Image2 = &layout_.Add(*form_, ControlKind::Image, "Image2", {w - 28, 8, 20, 20});
+    layout_.Draw(*Image2, [](double scale) { return app::art::ExitPicture(scale); });
     for (Control* image : {Image1, Image2}) image->setCursor(platform::Cursor::Hand);
 }
 

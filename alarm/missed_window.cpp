@@ -24,7 +24,7 @@ MissedWindow::MissedWindow(app::Module& module)
     : module_(module),
       layout_(module.platform.screen(), kClientWidthTwips, kClientHeightTwips),
       form_(module.platform.createForm("FrmMissed", kTitle)) {
-    layout_.SizeWindow(*form_);
+    layout_.FollowDpi(*form_);
     form_->setBackColor(app::kWindowBlue);
     Build();
     // Closing it by the keyboard acts as its OK.
@@ -39,27 +39,27 @@ void MissedWindow::Build() {
     const int h = layout_.height();
     AddDoubleFrame(*form_, layout_, w, h, Line);
 
-    TitleMissed = &form_->add(ControlKind::Label, "TitleMissed", layout_.Place({16, 13, w - 32, 20}));
+    TitleMissed = &layout_.Add(*form_, ControlKind::Label, "TitleMissed", {16, 13, w - 32, 20});
     TitleMissed->setAlignment(platform::Align::Center);
     TitleMissed->setFont(app::TitleFont(12));
     TitleMissed->setForeColor(app::kSkyText);
     TitleMissed->setCaption("MISSED ALARMS");
 
-    LabMissed = &form_->add(ControlKind::Label, "LabMissed", layout_.Place({16, 40, w - 32, 30}));
+    LabMissed = &layout_.Add(*form_, ControlKind::Label, "LabMissed", {16, 40, w - 32, 30});
     LabMissed->setForeColor(app::kSkyText);
     LabMissed->setCaption(
         "These alarms fell due while the computer slept, the program was not running or the clock was "
         "set forward. They did not ring.");
 
-    TxtMissed = &form_->add(ControlKind::TextBox, "TxtMissed", layout_.Place({16, 74, w - 32, h - 74 - 46}));
+    TxtMissed = &layout_.Add(*form_, ControlKind::TextBox, "TxtMissed", {16, 74, w - 32, h - 74 - 46});
     TxtMissed->setMultiLine(true);
     TxtMissed->setReadOnly(true);
     TxtMissed->setBackColor(kListBack);
     TxtMissed->setForeColor(kListText);
 
-    ButOK = &form_->add(ControlKind::Image, "ButOK",
-                        layout_.Place({(w - art::kOkWidth) / 2, h - 38, art::kOkWidth, art::kOkHeight}));
-    ButOK->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::OkPicture(scale); });
+    ButOK = &layout_.Add(*form_, ControlKind::Image, "ButOK",
+                         {(w - art::kOkWidth) / 2, h - 38, art::kOkWidth, art::kOkHeight});
+    layout_.Draw(*ButOK, [](double scale) { return art::OkPicture(scale); });
     ButOK->setCursor(platform::Cursor::Hand);
     ButOK->setTooltip("Seen");
 }

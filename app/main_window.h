@@ -26,7 +26,7 @@ public:
 
     platform::Form& form() { return *form_; }
     // Where the window's elements go at the screen's DPI; others that add elements use it too.
-    const TwipsLayout& layout() const { return layout_; }
+    TwipsLayout& layout() { return layout_; }
 
     // Loads the day tables, places the window and shows today's month and year. The window
     // stays hidden.
@@ -139,6 +139,10 @@ private:
     void MenuDniUp(int day, const platform::MouseEvent& e);
     // Recurring notes: the editor, its keys and the commit when it loses the focus.
     void BuildReminderEditor();
+    void PlaceReminderEditor(int day);
+    // What the layout does not keep after a change of DPI: the markers shown take the marker drawn
+    // at the new scale, and the note editor its day's place.
+    void AfterDpiChange();
     void DenSvUp(int day, const platform::MouseEvent& e);
     void ReminderEditorKey(int& character);
     void CommitReminderNote();

@@ -23,9 +23,9 @@ std::string TrayTipField(const std::string& tip) {
 TrayIcon::TrayIcon(Module& module) : module_(module) {
     platform::Form& diar = module_.Diar->form();
     // Lies below the visible area of the main window.
-    const TwipsLayout& layout = module_.Diar->layout();
-    NotifyPicture = &diar.add(platform::ControlKind::PictureBox, "NotifyPicture",
-                              layout.Place({0, layout.height() + 40, 240 / 15, 240 / 15}));
+    TwipsLayout& layout = module_.Diar->layout();
+    NotifyPicture = &layout.Add(diar, platform::ControlKind::PictureBox, "NotifyPicture",
+                                {0, layout.height() + 40, 240 / 15, 240 / 15});
     NotifyPicture->setVisible(false);
     NotifyPicture->setPicture(NotifyICO(0));
     DBtimer = &diar.addTimer("DBtimer", 100);

@@ -31,7 +31,7 @@ constexpr int kSundayWeekday = 1;
 }  // namespace
 
 void FrmDiar::BuildDayPanel() {
-    Titul = &form_->add(ControlKind::Label, "Titul", layout_.Place({153, 23, 221, 24}));
+    Titul = &layout_.Add(*form_, ControlKind::Label, "Titul", {153, 23, 221, 24});
     Titul->setAlignment(platform::Align::Center);
     Titul->setFont({"Tahoma", 14, true, 0});
     Titul->setForeColor(platform::rgb(0xB0, 0xEF, 0xFF));
@@ -39,17 +39,17 @@ void FrmDiar::BuildDayPanel() {
     Riadok[0] = &form_->add(ControlKind::Line, "Riadok", 0, {});
     layout_.PlaceLine(*Riadok[0], 18, RowTop(1), 492, RowTop(1));
     Riadok[0]->setBorderColor(kSeparator);
-    DenSv[0] = &form_->add(ControlKind::Image, "DenSv", 0, layout_.Place({57, 9300 / 15, 15, 15}));
-    DenSv[0]->setPicture(art::ReminderMarkerPicture(layout_.pictureScale()));
+    DenSv[0] = &layout_.Add(*form_, ControlKind::Image, "DenSv", 0, {57, 9300 / 15, 15, 15});
+    layout_.Draw(*DenSv[0], [](double scale) { return art::ReminderMarkerPicture(scale); });
     DenSv[0]->setVisible(false);
 
     for (int d = 1; d <= 31; ++d) {
         const int top = RowTop(d);
-        DenC[d] = &form_->add(ControlKind::Label, "DenC", d, layout_.Place({18, top + 1, 16, 13}));
+        DenC[d] = &layout_.Add(*form_, ControlKind::Label, "DenC", d, {18, top + 1, 16, 13});
         DenC[d]->setAlignment(platform::Align::Right);
-        DenN[d] = &form_->add(ControlKind::Label, "DenN", d, layout_.Place({39, top + 1, 20, 13}));
-        DenSv[d] = &form_->add(ControlKind::Image, "DenSv", d, layout_.Place({57, top, 15, 15}));
-        DenLine[d] = &form_->add(ControlKind::TextBox, "DenLine", d, layout_.Place({75, top + 1, 417, 13}));
+        DenN[d] = &layout_.Add(*form_, ControlKind::Label, "DenN", d, {39, top + 1, 20, 13});
+        DenSv[d] = &layout_.Add(*form_, ControlKind::Image, "DenSv", d, {57, top, 15, 15});
+        DenLine[d] = &layout_.Add(*form_, ControlKind::TextBox, "DenLine", d, {75, top + 1, 417, 13});
         DenLine[d]->setBackColor(kLineBack);
         DenLine[d]->setMaxLength(static_cast<int>(kDiaryTextLength));
         DenLine[d]->onKeyDown = [this, d](int key, int shift) { DayLineKey(d, key, shift); };
@@ -58,7 +58,7 @@ void FrmDiar::BuildDayPanel() {
         layout_.PlaceLine(*Riadok[d], 18, top + kRowHeight, 492, top + kRowHeight);
         Riadok[d]->setBorderColor(kSeparator);
         // Lies over the number and the weekday, so that it takes their mouse.
-        MenuDni[d] = &form_->add(ControlKind::Image, "MenuDni", d, layout_.Place({18, top, 38, 16}));
+        MenuDni[d] = &layout_.Add(*form_, ControlKind::Image, "MenuDni", d, {18, top, 38, 16});
         MenuDni[d]->onMouseUp = [this, d](const platform::MouseEvent& e) { MenuDniUp(d, e); };
     }
     BuildReminderEditor();

@@ -24,15 +24,15 @@ std::function<void(const MouseEvent&)> OnLeftRelease(std::function<void()> actio
 }  // namespace
 
 void FrmDiar::BuildNavigation() {
-    DiBack = &form_->add(ControlKind::Image, "DiBack", layout_.Place({454, 21, 15, 27}));
-    DiBack->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::MonthArrowPicture(false, scale); });
-    DiNext = &form_->add(ControlKind::Image, "DiNext", layout_.Place({476, 21, 15, 27}));
-    DiNext->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::MonthArrowPicture(true, scale); });
-    Minus = &form_->add(ControlKind::Image, "Minus", layout_.Place({551, 101, 43, 26}));
-    Minus->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::YearStepPicture(false, scale); });
-    Plus = &form_->add(ControlKind::Image, "Plus", layout_.Place({688, 101, 43, 26}));
-    Plus->setPictureDrawnLater([scale = layout_.pictureScale()] { return art::YearStepPicture(true, scale); });
-    ButToday = &form_->add(ControlKind::Image, "ButToday", layout_.Place({656, 500, 111, 30}));
+    DiBack = &layout_.Add(*form_, ControlKind::Image, "DiBack", {454, 21, 15, 27});
+    layout_.Draw(*DiBack, [](double scale) { return art::MonthArrowPicture(false, scale); });
+    DiNext = &layout_.Add(*form_, ControlKind::Image, "DiNext", {476, 21, 15, 27});
+    layout_.Draw(*DiNext, [](double scale) { return art::MonthArrowPicture(true, scale); });
+    Minus = &layout_.Add(*form_, ControlKind::Image, "Minus", {551, 101, 43, 26});
+    layout_.Draw(*Minus, [](double scale) { return art::YearStepPicture(false, scale); });
+    Plus = &layout_.Add(*form_, ControlKind::Image, "Plus", {688, 101, 43, 26});
+    layout_.Draw(*Plus, [](double scale) { return art::YearStepPicture(true, scale); });
+    ButToday = &layout_.Add(*form_, ControlKind::Image, "ButToday", {656, 500, 111, 30});
     for (Control* image : {DiBack, DiNext, Minus, Plus, ButToday}) image->setCursor(platform::Cursor::Hand);
     BuildYearEditor();
 

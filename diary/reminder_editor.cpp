@@ -1,5 +1,7 @@
 // The recurring-note editor SviatkyEd: a click on a day's marker opens it over that day's line;
 // Enter or leaving it writes the note into Reminders, Esc drops what was typed.
+#include <algorithm>
+
 #include "app/main_window.h"
 #include "diary/day_tables.h"
 
@@ -13,11 +15,9 @@ constexpr platform::ColorRef kEditorBackground = 0x00C0E0FF;  // "&H00C0E0FF": l
 }  // namespace
 
 void FrmDiar::BuildReminderEditor() {
-    // As wide as the day lines and at their left edge, as high as a marker; added after them so
-    // that it lies above.
-    const auto line = DenLine[1]->rect();
-    const auto marker = DenSv[1]->rect();
-    SviatkyEd = &form_->add(platform::ControlKind::TextBox, "SviatkyEd", {line.x, marker.y, line.w, marker.h});
+    // Added after the day lines so that it lies above.
+    SviatkyEd = &form_->add(platform::ControlKind::TextBox, "SviatkyEd", {});
+    PlaceReminderEditor(1);
     SviatkyEd->setMaxLength(static_cast<int>(kReminderLength));
     SviatkyEd->setForeColor(kEditorText);
     SviatkyEd->setBackColor(kEditorBackground);
@@ -30,6 +30,20 @@ void FrmDiar::BuildReminderEditor() {
     }
 }
 
+// As wide as the day lines and at their left edge, as high as the day's marker and beside it.
+void FrmDiar::PlaceReminderEditor(int day) {
+    const auto line = DenLine[1]->rect();
+    const auto marker = DenSv[static_cast<std::size_t>(day)]->rect();
+    SviatkyEd->setRect({line.x, marker.y, line.w, marker.h});
+}
+
+void FrmDiar::AfterDpiChange() {
+    for (std::size_t d = 1; d <= 31; ++d) {
+        if (DenSv[d]->picture()) DenSv[d]->setPicture(DenSv[0]->picture());
+    }
+    PlaceReminderEditor(std::max(NoteEditDay, 1));
+}
+
 void FrmDiar::DenSvUp(int day, const platform::MouseEvent& e) {
     if (day > module_.DaysInMonth[static_cast<std::size_t>(module_.ShownMonth)] || e.button != platform::kLeftButton) {
         return;
@@ -37,7 +51,7 @@ void FrmDiar::DenSvUp(int day, const platform::MouseEvent& e) {
     // The editor may be open for another day: what was typed there is kept before it moves.
     if (SviatkyEd->visible()) CommitReminderNote();
     NoteEditDay = day;
-    SviatkyEd->move(SviatkyEd->rect().x, DenSv[day]->rect().y);
+    PlaceReminderEditor(day);
     SviatkyEd->setText(module_.Reminders(module_.ShownMonth, day));
     noteAsFilled_ = SviatkyEd->text();
     SviatkyEd->select(static_cast<int>(noteAsFilled_.size()), 0);

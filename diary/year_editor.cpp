@@ -17,7 +17,7 @@ constexpr int kBackspace = 8;
 }  // namespace
 
 void FrmDiar::BuildYearEditor() {
-    RokEdit = &form_->add(ControlKind::TextBox, "RokEdit", layout_.Place({602, 99, 75, 29}));
+    RokEdit = &layout_.Add(*form_, ControlKind::TextBox, "RokEdit", {602, 99, 75, 29});
     RokEdit->setVisible(false);
     RokEdit->setMaxLength(kYearDigits);
     RokEdit->setAlignment(platform::Align::Center);

@@ -40,9 +40,9 @@ constexpr platform::ColorRef kReminderMark = 0x000070A0;
 }  // namespace
 
 void FrmDiar::BuildYearView() {
-    RokTitSH = &form_->add(ControlKind::Label, "RokTitSH", layout_.Place({602, 101, 81, 27}));
+    RokTitSH = &layout_.Add(*form_, ControlKind::Label, "RokTitSH", {602, 101, 81, 27});
     RokTitSH->setForeColor(0x00603900);
-    RokTit = &form_->add(ControlKind::Label, "RokTit", layout_.Place({599, 99, 81, 27}));
+    RokTit = &layout_.Add(*form_, ControlKind::Label, "RokTit", {599, 99, 81, 27});
     RokTit->setForeColor(0x00FFEFB0);
     RokTit->setCursor(platform::Cursor::Hand);
     for (Control* title : {RokTitSH, RokTit}) {
@@ -54,21 +54,20 @@ void FrmDiar::BuildYearView() {
         const MonthGrid& grid = kGrids[m];
         const int blockX = grid.x - kBlockInsetX;
         const int blockY = grid.y - kTitleHeight - kTitleGap;
-        MesTitBack[static_cast<std::size_t>(m - 1)] = &form_->add(
-            ControlKind::Image, "MesTitBack", m - 1, layout_.Place({blockX, blockY, kBlockWidth, kTitleHeight}));
-        MesTitBack[static_cast<std::size_t>(m - 1)]->setPictureDrawnLater(
-            [scale = layout_.pictureScale()] { return art::MonthTitlePicture(scale); });
-        MesTit[m] = &form_->add(ControlKind::Label, "MesTit", m,
-                                layout_.Place({blockX, blockY + 1, kBlockWidth, kTitleHeight - 1}));
+        MesTitBack[static_cast<std::size_t>(m - 1)] =
+            &layout_.Add(*form_, ControlKind::Image, "MesTitBack", m - 1, {blockX, blockY, kBlockWidth, kTitleHeight});
+        layout_.Draw(*MesTitBack[static_cast<std::size_t>(m - 1)],
+                     [](double scale) { return art::MonthTitlePicture(scale); });
+        MesTit[m] =
+            &layout_.Add(*form_, ControlKind::Label, "MesTit", m, {blockX, blockY + 1, kBlockWidth, kTitleHeight - 1});
         MesTit[m]->setAlignment(platform::Align::Center);
         MesTit[m]->setBold(true);
         MesTit[m]->setForeColor(platform::rgb(0xFF, 0xFF, 0xFF));
         for (int i = 1; i <= kCellsPerGrid; ++i) {
             const int row = (i - 1) / 7;
             const int column = (i - 1) % 7;
-            Control& cell =
-                form_->add(ControlKind::Label, grid.labels, i,
-                           layout_.Place({grid.x + kCellStepX * column, grid.y + kCellStepY * row, 13, 16}));
+            Control& cell = layout_.Add(*form_, ControlKind::Label, grid.labels, i,
+                                        {grid.x + kCellStepX * column, grid.y + kCellStepY * row, 13, 16});
             cell.setAlignment(platform::Align::Center);
             cell.setForeColor(kOrdinaryDay);
             YearCells[static_cast<std::size_t>(m)][static_cast<std::size_t>(i)] = &cell;
@@ -77,9 +76,9 @@ void FrmDiar::BuildYearView() {
     // Above the titles and the cells, so that a click anywhere on a month block reaches it.
     for (int m = 1; m <= 12; ++m) {
         const MonthGrid& grid = kGrids[m];
-        MesiacClick[m] = &form_->add(
-            ControlKind::Image, "MesiacClick", m,
-            layout_.Place({grid.x - kBlockInsetX, grid.y - kTitleHeight - kTitleGap, kBlockWidth, kBlockHeight}));
+        MesiacClick[m] =
+            &layout_.Add(*form_, ControlKind::Image, "MesiacClick", m,
+                         {grid.x - kBlockInsetX, grid.y - kTitleHeight - kTitleGap, kBlockWidth, kBlockHeight});
         MesiacClick[m]->setCursor(platform::Cursor::Hand);
     }
 }

@@ -440,6 +440,14 @@ void Form::deliverCloseRequest() {
     request();
 }
 
+void Form::deliverDpiChange(int dpi, Rect suggested) {
+    if (!followsDpi() || closed_) return;
+    dpi_ = dpi;
+    setBounds(suggested);
+    auto relayout = onDpiChanged;
+    relayout();
+}
+
 bool Form::focusNext(bool backwards) {
     std::vector<Control*> order;
     for (const auto& control : controls_) {

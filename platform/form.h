@@ -28,6 +28,10 @@
 //   program fires nothing.
 // - A close request from the system (Alt+F4) goes to `onCloseRequest`; the form is never destroyed
 //   by it, and without a handler nothing happens.
+// - A form that follows its monitor's DPI sets `onDpiChanged`: when the window reaches a monitor
+//   of another DPI it first takes the new DPI and the bounds the system suggests, then the handler
+//   lays the elements out again. A form without the handler keeps its DPI and its pixels (the
+//   desktop notes store pixels), and the backend makes its fonts at the system's DPI.
 #pragma once
 
 #include <functional>
@@ -278,6 +282,13 @@ public:
 
     Control* focused() const { return focused_; }
 
+    // Pixels per inch of the monitor the window is on: 96 at 100%, 144 at 150%. The backend sets
+    // it when it makes the window; afterwards only `deliverDpiChange` changes it.
+    static constexpr int kDefaultDpi = 96;
+    int dpi() const { return dpi_; }
+    void setDpi(int dpi) { dpi_ = dpi; }
+    bool followsDpi() const { return static_cast<bool>(onDpiChanged); }
+
     // Background (client area outside every control) and window-wide events.
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void(const MouseEvent&)> onMouseMove;
@@ -288,6 +299,8 @@ public:
     // The user asked the window to close (Alt+F4, the taskbar). The form is never destroyed by
     // the request: without a handler nothing happens; a handler hides or closes it itself.
     std::function<void()> onCloseRequest;
+    // The window is now on a monitor of another DPI: `dpi()` and `bounds()` are already the new ones.
+    std::function<void()> onDpiChanged;
 
     // Routing of mouse input, shared by both backends. Without a control: a message of the form's
     // own window, in client coordinates; the element under the pointer is hit-tested. With a
@@ -308,6 +321,9 @@ public:
     void deliverTextChange(Control& control);
     // The user asked the window to close (Alt+F4, the taskbar, the system menu).
     void deliverCloseRequest();
+    // The window reached a monitor of `dpi`; `suggested` is the place and size the system
+    // proposes for it there, in screen pixels. Ignored by a form that does not follow its DPI.
+    void deliverDpiChange(int dpi, Rect suggested);
 
     // Focus bookkeeping, called by the backends when the focus really moves.
     void focusMoved(Control* to);
@@ -337,6 +353,7 @@ private:
     bool layered_ = false;
     bool drawsAhead_ = false;
     int opacity_ = 255;
+    int dpi_ = kDefaultDpi;
     Control* focused_ = nullptr;
     Control* captured_ = nullptr;
     bool backgroundCaptured_ = false;

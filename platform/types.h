@@ -1,6 +1,7 @@
 // Plain value types shared by the platform layer and the program.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ struct Font {
     int charset = 0;  // 0 ANSI, 238 Central European
     bool operator==(const Font&) const = default;
 };
+
+// The height in pixels the system makes a font at `dpi` pixels per inch (a point is 1/72 inch).
+inline int FontPixelHeight(const Font& font, int dpi) {
+    return static_cast<int>(std::lround(font.size * dpi / 72.0));
+}
 
 // Mouse buttons, as handed to mouse handlers (a set of these while moving).
 enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };

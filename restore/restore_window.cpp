@@ -123,11 +123,11 @@ platform::Form& RestoreWindow::form() {
 
 void RestoreWindow::PutButtonOnMainWindow() {
     platform::Form& diar = module_.Diar->form();
-    const app::TwipsLayout& onDiar = module_.Diar->layout();
+    app::TwipsLayout& onDiar = module_.Diar->layout();
     // Left of the Alarms button, on its line.
     const platform::Rect place{620, 58, art::kRestoreButtonSize, art::kRestoreButtonSize};
-    ButRestore = &diar.add(ControlKind::Image, "ButRestore", onDiar.Place(place));
-    ButRestore->setPicture(art::RestoreButtonPicture(onDiar.pictureScale()));
+    ButRestore = &onDiar.Add(diar, ControlKind::Image, "ButRestore", place);
+    onDiar.Draw(*ButRestore, [](double scale) { return art::RestoreButtonPicture(scale); });
     ButRestore->setCursor(Cursor::Hand);
     ButRestore->setTooltip("Restore: removed notes and the daily copies");
     ButRestore->onClick = [this] { Show(); };
@@ -135,20 +135,20 @@ void RestoreWindow::PutButtonOnMainWindow() {
 
 void RestoreWindow::Build() {
     form_ = module_.platform.createForm("FrmRestore", "Restore");
-    layout_.SizeWindow(*form_);
+    layout_.FollowDpi(*form_);
     form_->setBackColor(kWindowBlue);
     const int width = layout_.width();
     for (const bool shadow : {true, false}) {
-        auto& title = form_->add(ControlKind::Label, shadow ? "RestTitSH" : "RestTit",
-                                 layout_.Place({shadow ? 3 : 0, shadow ? 6 : 4, width - 6, 27}));
+        auto& title = layout_.Add(*form_, ControlKind::Label, shadow ? "RestTitSH" : "RestTit",
+                                  {shadow ? 3 : 0, shadow ? 6 : 4, width - 6, 27});
         title.setForeColor(shadow ? kTitleShadow : kTitleLight);
         title.setCaption("RESTORE");
         title.setFont(TitleFont(16));
         title.setAlignment(platform::Align::Center);
         if (!shadow) RestTit = &title;
     }
-    ButExit = &form_->add(ControlKind::Image, "ButExit", layout_.Place({width - 28, 8, 20, 20}));
-    ButExit->setPicture(app::art::ExitPicture(layout_.pictureScale()));
+    ButExit = &layout_.Add(*form_, ControlKind::Image, "ButExit", {width - 28, 8, 20, 20});
+    layout_.Draw(*ButExit, [](double scale) { return app::art::ExitPicture(scale); });
     ButExit->setTooltip("Close");
     ButExit->setCursor(Cursor::Hand);
     ButExit->onClick = [this] { form_->hide(); };
@@ -161,7 +161,7 @@ void RestoreWindow::Build() {
 
 RestoreWindow::Control& RestoreWindow::AddText(const std::string& name, const platform::Rect& place,
                                                const std::string& caption) {
-    auto& label = form_->add(ControlKind::Label, name, layout_.Place(place));
+    auto& label = layout_.Add(*form_, ControlKind::Label, name, place);
     label.setForeColor(kSkyText);
     label.setCaption(caption);
     return label;
@@ -170,14 +170,14 @@ RestoreWindow::Control& RestoreWindow::AddText(const std::string& name, const pl
 RestoreWindow::Control& RestoreWindow::AddButton(const std::string& name, const platform::Rect& place,
                                                  const std::string& caption, const std::string& tooltip) {
     // A pill with a caption over it, as the Alarms button is made.
-    auto& picture = form_->add(ControlKind::Image, "Img" + name, layout_.Place(place));
-    picture.setPicture(art::ActionPicture(layout_.pictureScale()));
-    auto& label = form_->add(ControlKind::Label, "Lab" + name, layout_.Place({place.x, place.y + 7, place.w, 17}));
+    auto& picture = layout_.Add(*form_, ControlKind::Image, "Img" + name, place);
+    layout_.Draw(picture, [](double scale) { return art::ActionPicture(scale); });
+    auto& label = layout_.Add(*form_, ControlKind::Label, "Lab" + name, {place.x, place.y + 7, place.w, 17});
     label.setCaption(caption);
     label.setFont(TitleFont(9));
     label.setForeColor(platform::rgb(0xFF, 0xFF, 0xFF));
     label.setAlignment(platform::Align::Center);
-    auto& button = form_->add(ControlKind::Image, name, layout_.Place(place));
+    auto& button = layout_.Add(*form_, ControlKind::Image, name, place);
     button.setCursor(Cursor::Hand);
     button.setTooltip(tooltip);
     return button;
@@ -186,8 +186,8 @@ RestoreWindow::Control& RestoreWindow::AddButton(const std::string& name, const 
 void RestoreWindow::BuildList() {
     AddText("LabList", {kListLeft, 34, kListWidth, 15}, "Removed notes and daily copies");
     for (int row = 0; row < kRows; ++row) {
-        Control& line = form_->add(ControlKind::Label, "Row", row + 1,
-                                   layout_.Place({kListLeft, kFirstRowTop + row * kRowHeight, kListWidth, 16}));
+        Control& line = layout_.Add(*form_, ControlKind::Label, "Row", row + 1,
+                                    {kListLeft, kFirstRowTop + row * kRowHeight, kListWidth, 16});
         line.setForeColor(platform::rgb(0xFF, 0xFF, 0xFF));
         line.setBackColor(kWindowBlue);
         line.setCursor(Cursor::Hand);
@@ -213,7 +213,7 @@ void RestoreWindow::BuildNotePart() {
     const int width = layout_.width() - kPanelLeft - 12;
     LabWhat = &AddText("LabWhat", {kPanelLeft, 34, width, 15}, "Pick a removed note or a daily copy.");
     LabWhat->setFont(TitleFont(9));
-    NoteView = &form_->add(ControlKind::Label, "NoteView", layout_.Place({kPanelLeft, 54, width, 110}));
+    NoteView = &layout_.Add(*form_, ControlKind::Label, "NoteView", {kPanelLeft, 54, width, 110});
     NoteView->setBackColor(kLineBack);
     NotePrev = &AddText("NotePrev", {kPanelLeft, 172, 16, 15}, "<");
     LabNoteStep = &AddText("LabNoteStep", {kPanelLeft + 18, 172, 130, 15});
@@ -235,7 +235,7 @@ void RestoreWindow::BuildNotePart() {
 void RestoreWindow::BuildDayPart() {
     const int width = layout_.width() - kPanelLeft - 12;
     AddText("LabDay", {kPanelLeft, 218, 40, 15}, "Day");
-    DateBox = &form_->add(ControlKind::TextBox, "DateBox", layout_.Place({kPanelLeft + 40, 216, 90, 17}));
+    DateBox = &layout_.Add(*form_, ControlKind::TextBox, "DateBox", {kPanelLeft + 40, 216, 90, 17});
     DateBox->setBackColor(kLineBack);
     DateBox->setMaxLength(10);
     DateBox->onChange = [this] { ShowDay(); };

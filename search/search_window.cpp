@@ -67,11 +67,10 @@ SearchWindow::~SearchWindow() {
 
 void SearchWindow::PutButtonOnCalendar() {
     platform::Form& diar = module_.Diar->form();
-    const app::TwipsLayout& onDiar = module_.Diar->layout();
+    app::TwipsLayout& onDiar = module_.Diar->layout();
     // First in the row of round buttons at the top right, before help, hide and exit.
-    ButFind =
-        &diar.add(ControlKind::Image, "ButFind", onDiar.Place({682, 8, art::kFindButtonSize, art::kFindButtonSize}));
-    ButFind->setPictureDrawnLater([scale = onDiar.pictureScale()] { return art::FindButtonPicture(scale); });
+    ButFind = &onDiar.Add(diar, ControlKind::Image, "ButFind", {682, 8, art::kFindButtonSize, art::kFindButtonSize});
+    onDiar.Draw(*ButFind, [](double scale) { return art::FindButtonPicture(scale); });
     ButFind->setCursor(platform::Cursor::Hand);
     ButFind->setTooltip("Search every year, the notes and the alarms (Ctrl+F)");
     ButFind->onClick = [this] { Open(); };
@@ -108,11 +107,11 @@ platform::Form& SearchWindow::form() {
 
 void SearchWindow::Build() {
     form_ = module_.platform.createForm("FrmSearch", "Search");
-    layout_.SizeWindow(*form_);
+    layout_.FollowDpi(*form_);
     form_->setBackColor(kWindowBlue);
     BuildTitle();
     const int width = layout_.width();
-    TxtFind = &form_->add(ControlKind::TextBox, "TxtFind", layout_.Place({16, 40, width - 32, 20}));
+    TxtFind = &layout_.Add(*form_, ControlKind::TextBox, "TxtFind", {16, 40, width - 32, 20});
     TxtFind->setBackColor(kLineBack);
     TxtFind->setFont({"Tahoma", 10, false, 0});
     TxtFind->onChange = [this] { Search(); };
@@ -120,7 +119,7 @@ void SearchWindow::Build() {
     TxtFind->onKeyPress = [](int& character) {
         if (character == kCtrlFCharacter) character = 0;
     };
-    LabFound = &form_->add(ControlKind::Label, "LabFound", layout_.Place({16, 65, width - 32, 15}));
+    LabFound = &layout_.Add(*form_, ControlKind::Label, "LabFound", {16, 65, width - 32, 15});
     LabFound->setForeColor(kSkyText);
     BuildList();
     form_->onCloseRequest = [this] { form_->hide(); };
@@ -128,17 +127,17 @@ void SearchWindow::Build() {
 
 void SearchWindow::BuildTitle() {
     const int width = layout_.width();
-    auto& shadow = form_->add(ControlKind::Label, "SearchTitSH", layout_.Place({3, 6, width - 6, 27}));
+    auto& shadow = layout_.Add(*form_, ControlKind::Label, "SearchTitSH", {3, 6, width - 6, 27});
     shadow.setForeColor(kTitleShadow);
-    auto& title = form_->add(ControlKind::Label, "SearchTit", layout_.Place({0, 4, width - 6, 27}));
+    auto& title = layout_.Add(*form_, ControlKind::Label, "SearchTit", {0, 4, width - 6, 27});
     title.setForeColor(kTitleLight);
     for (Control* label : {&shadow, &title}) {
         label->setCaption("SEARCH");
         label->setFont(TitleFont(16));
         label->setAlignment(platform::Align::Center);
     }
-    ButExit = &form_->add(ControlKind::Image, "ButExit", layout_.Place({width - 28, 8, 20, 20}));
-    ButExit->setPicture(app::art::ExitPicture(layout_.pictureScale()));
+    ButExit = &layout_.Add(*form_, ControlKind::Image, "ButExit", {width - 28, 8, 20, 20});
+    layout_.Draw(*ButExit, [](double scale) { return app::art::ExitPicture(scale); });
     ButExit->setTooltip("Close (Esc)");
     ButExit->setCursor(platform::Cursor::Hand);
     ButExit->onClick = [this] { form_->hide(); };
@@ -146,25 +145,25 @@ void SearchWindow::BuildTitle() {
 
 void SearchWindow::BuildList() {
     const int width = layout_.width();
-    auto& panel = form_->add(ControlKind::Shape, "ListPanel",
-                             layout_.Place({12, kListTop - 4, width - 24, kRows * kRowHeight + 8}));
+    auto& panel =
+        layout_.Add(*form_, ControlKind::Shape, "ListPanel", {12, kListTop - 4, width - 24, kRows * kRowHeight + 8});
     panel.setBackColor(kPanelPaper);
     panel.setBorderColor(kPanelEdge);
     for (int i = 0; i < kRows; ++i) {
         const auto r = static_cast<std::size_t>(i);
         const int top = kListTop + i * kRowHeight;
-        RowMark[r] = &form_->add(ControlKind::Shape, "RowMark", i, layout_.Place({14, top, width - 28, kRowHeight}));
+        RowMark[r] = &layout_.Add(*form_, ControlKind::Shape, "RowMark", i, {14, top, width - 28, kRowHeight});
         RowMark[r]->setBackColor(kChosenRow);
         RowMark[r]->setBorderColor(kChosenRow);
         RowMark[r]->setVisible(false);
-        RowDate[r] = &form_->add(ControlKind::Label, "RowDate", i, layout_.Place({20, top + 1, 74, 14}));
+        RowDate[r] = &layout_.Add(*form_, ControlKind::Label, "RowDate", i, {20, top + 1, 74, 14});
         RowDate[r]->setForeColor(kDateInk);
-        RowKind[r] = &form_->add(ControlKind::Label, "RowKind", i, layout_.Place({98, top + 1, 94, 14}));
+        RowKind[r] = &layout_.Add(*form_, ControlKind::Label, "RowKind", i, {98, top + 1, 94, 14});
         RowKind[r]->setForeColor(kKindInk);
-        RowText[r] = &form_->add(ControlKind::Label, "RowText", i,
-                                 layout_.Place({kTextLeft, top + 1, width - kTextLeft - 16, 14}));
+        RowText[r] =
+            &layout_.Add(*form_, ControlKind::Label, "RowText", i, {kTextLeft, top + 1, width - kTextLeft - 16, 14});
         // Lies over the row's labels, so that it takes their mouse.
-        RowHit[r] = &form_->add(ControlKind::Image, "RowHit", i, layout_.Place({14, top, width - 28, kRowHeight}));
+        RowHit[r] = &layout_.Add(*form_, ControlKind::Image, "RowHit", i, {14, top, width - 28, kRowHeight});
         RowHit[r]->onClick = [this, i] { Choose(firstShown_ + static_cast<std::size_t>(i)); };
         RowHit[r]->onDblClick = [this, i] {
             Choose(firstShown_ + static_cast<std::size_t>(i));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "platform/headless/headless_form_peer.h"
 
@@ -120,6 +121,7 @@ HeadlessPlatform::~HeadlessPlatform() = default;
 std::unique_ptr<Form> HeadlessPlatform::createForm(const std::string& name, const std::string& title) {
     auto form = std::make_unique<Form>(name, title);
     form->attach(std::make_unique<HeadlessFormPeer>(*this, *form));
+    form->setDpi(newFormDpi_ != 0 ? newFormDpi_ : static_cast<int>(std::lround(1440 / screen_.twipsPerPixelY)));
     forms_.push_back(form.get());
     return form;
 }
@@ -274,6 +276,10 @@ void HeadlessPlatform::cut(Control& control) {
 
 void HeadlessPlatform::requestClose(Form& form) {
     form.deliverCloseRequest();
+}
+
+void HeadlessPlatform::changeDpi(Form& form, int dpi, Rect suggested) {
+    form.deliverDpiChange(dpi, suggested);
 }
 
 void HeadlessPlatform::type(Control& control, const std::string& text) {

@@ -150,6 +150,11 @@ public:
     void requestClose(Form& form);
     // Moves the focus as a click into the control would.
     void focus(Control& control);
+    // The window reaches a monitor of `dpi` (dragged there, or the monitor's scale changed), and the
+    // system suggests `suggested` for it, as Windows does with WM_DPICHANGED.
+    void changeDpi(Form& form, int dpi, Rect suggested);
+    // Forms made from now on start on a monitor of `dpi`; 0 (the default) takes the screen's DPI.
+    void setNewFormDpi(int dpi) { newFormDpi_ = dpi; }
 
     // Time. `advance` moves the clock and fires the enabled timers that fall due, in order.
     void advance(int milliseconds);
@@ -173,6 +178,7 @@ private:
     std::string programFolder_ = "C:\\Program Files\\Orvane Notes";
     bool anotherInstance_ = false;
     ScreenInfo screen_;
+    int newFormDpi_ = 0;
     DateTime now_{2026, 12, 7, 10, 0, 0};
     HeadlessLocale locale_;
     MemoryFileSystem files_;

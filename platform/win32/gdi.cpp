@@ -104,11 +104,11 @@ void FrameSolid(HDC dc, const RECT& rect, COLORREF color) {
     FillSolid(dc, {rect.right - 1, rect.top, rect.right, rect.bottom}, color);
 }
 
-HFONT FontCache::get(const Font& font) {
-    auto key = std::make_tuple(font.name, font.size, font.bold, font.charset);
+HFONT FontCache::get(const Font& font, int dpi) {
+    auto key = std::make_tuple(font.name, font.size, font.bold, font.charset, dpi);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second.get();
-    const int height = -static_cast<int>(std::lround(font.size * pixelsPerInchY_ / 72.0));
+    const int height = -FontPixelHeight(font, dpi);
     char face[LF_FACESIZE] = {};
     std::strncpy(face, font.name.c_str(), LF_FACESIZE - 1);
     UniqueFont made(CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,

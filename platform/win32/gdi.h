@@ -30,16 +30,14 @@ UniqueIcon IconFromPicture(const Picture& picture);
 void FillSolid(HDC dc, const RECT& rect, COLORREF color);
 void FrameSolid(HDC dc, const RECT& rect, COLORREF color);
 
-// Fonts made once per look and kept for the whole run: windows keep using the handles they were
-// given.
+// Fonts made once per look and DPI and kept for the whole run: windows keep using the handles they
+// were given, also after their form has moved to a monitor of another DPI.
 class FontCache {
 public:
-    explicit FontCache(int pixelsPerInchY) : pixelsPerInchY_(pixelsPerInchY) {}
-    HFONT get(const Font& font);
+    HFONT get(const Font& font, int dpi);
 
 private:
-    int pixelsPerInchY_;
-    std::map<std::tuple<std::string, double, bool, int>, UniqueFont> fonts_;
+    std::map<std::tuple<std::string, double, bool, int, int>, UniqueFont> fonts_;
 };
 
 // Brushes by colour, also kept for the whole run (the handful of colours the program uses).

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/input.h"
 #include "platform/win32/pointers.h"
@@ -71,6 +72,7 @@ Win32FormPeer::Win32FormPeer(Win32Platform& platform, Form& form) : platform_(pl
     const std::string what = "form " + form.name();
     window_ = CreateWindowChecked(what.c_str(), WS_EX_TOOLWINDOW, kFormClass, shownTitle_.c_str(),
                                   WS_POPUP | WS_CLIPCHILDREN, b.x, b.y, b.w, b.h, nullptr, ThisModule(), this);
+    form.setDpi(window_ ? WindowDpi(window_) : platform.systemDpi());
 }
 
 HWND Win32FormPeer::tooltipWindow() {
@@ -199,6 +201,8 @@ LRESULT Win32FormPeer::handleForm(UINT message, WPARAM wParam, LPARAM lParam) {
             return onCtlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_ACTIVATE:
             return onActivate(LOWORD(wParam));
+        case kDpiChangedMessage:
+            return onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         default:
             return DefWindowProcA(window_, message, wParam, lParam);
     }
@@ -552,7 +556,7 @@ void Win32FormPeer::applyChild(Child& child) {
     HWND window = child.window;
     const Rect r = control.rect();
     SetWindowPos(window, nullptr, r.x, r.y, r.w, r.h, SWP_NOZORDER | SWP_NOACTIVATE);
-    HFONT font = platform_.fonts().get(control.font());
+    HFONT font = platform_.fonts().get(control.font(), fontDpi());
     if (font != child.font) {
         child.font = font;
         SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -664,6 +668,28 @@ void Win32FormPeer::formChanged() {
         GetClientRect(window_, &client);
         markStale(client);
     }
+}
+
+// The form lays itself out again; the elements that did not move still take the fonts made at
+// the new DPI, and the whole window is drawn again. A form that keeps its pixels (a note) is left
+// where it is: the system only suggests.
+LRESULT Win32FormPeer::onDpiChanged(int dpi, const RECT& suggested) {
+    if (!form_.followsDpi()) return 0;
+    form_.deliverDpiChange(
+        dpi, {suggested.left, suggested.top, suggested.right - suggested.left, suggested.bottom - suggested.top});
+    if (!window_) return 0;
+    for (auto& child : children_) {
+        if (child->window) applyChild(*child);
+    }
+    paintedPictures_.clear();
+    RECT client{};
+    GetClientRect(window_, &client);
+    markStale(client);
+    return 0;
+}
+
+int Win32FormPeer::fontDpi() const {
+    return form_.followsDpi() ? form_.dpi() : platform_.systemDpi();
 }
 
 void Win32FormPeer::showChanged() {

@@ -108,6 +108,9 @@ private:
     LRESULT onDestroy();
     LRESULT onCtlColor(UINT message, HDC dc, HWND childWindow);
     LRESULT onActivate(UINT state);
+    LRESULT onDpiChanged(int dpi, const RECT& suggested);
+    // Fonts follow the monitor's DPI in a form that follows it, else the system's.
+    int fontDpi() const;
 
     // A control window's messages.
     LRESULT handleChild(const ChildMessage& m);

@@ -133,7 +133,7 @@ void Win32FormPeer::paintControl(HDC dc, const Control& control) {
     switch (control.kind()) {
         case ControlKind::Label: {
             if (!control.transparent()) FillSolid(dc, area, ToGdiColor(control.backColor()));
-            Selection font(dc, platform_.fonts().get(control.font()));
+            Selection font(dc, platform_.fonts().get(control.font(), fontDpi()));
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, ToGdiColor(control.foreColor()));
             RECT textArea = area;
@@ -181,7 +181,7 @@ void Win32FormPeer::paintRestingTextBox(HDC dc, const Child& child) {
     OffsetRect(&format, area.left, area.top);
     IntersectRect(&format, &format, &area);
     const std::string shown = text(control);
-    Selection font(dc, platform_.fonts().get(control.font()));
+    Selection font(dc, platform_.fonts().get(control.font(), fontDpi()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToGdiColor(control.foreColor()));
     DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &format,

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/input.h"
 #include "platform/win32/input_box.h"
 #include "platform/win32/win32_form.h"
@@ -29,8 +30,8 @@ HINSTANCE ThisModule() {
 
 int ScreenPixelsPerInch(int axis) {
     WindowDc screen(nullptr);
-    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), axis) : 96;
-    return dpi > 0 ? dpi : 96;
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), axis) : Form::kDefaultDpi;
+    return dpi > 0 ? dpi : Form::kDefaultDpi;
 }
 
 UINT IconStyle(MessageIcon icon) {
@@ -72,8 +73,7 @@ Win32Platform::ComScope::~ComScope() {
     if (initialised) CoUninitialize();
 }
 
-Win32Platform::Win32Platform(const std::string& applicationTitle)
-    : fonts_(ScreenPixelsPerInch(LOGPIXELSY)), tray_(ThisModule()) {
+Win32Platform::Win32Platform(const std::string& applicationTitle) : systemDpi_(SystemDpi()), tray_(ThisModule()) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_WIN95_CLASSES;

@@ -57,6 +57,7 @@ public:
 
     // For the form windows.
     FontCache& fonts() { return fonts_; }
+    int systemDpi() const { return systemDpi_; }
     BrushCache& brushes() { return brushes_; }
     void formShown(Win32FormPeer* form);
     void formGone(Win32FormPeer* form);
@@ -74,6 +75,7 @@ private:
         ~ComScope();
         bool initialised;
     } com_;
+    int systemDpi_;
     FontCache fonts_;
     BrushCache brushes_;
     Win32FileSystem files_;

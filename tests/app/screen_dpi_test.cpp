@@ -15,38 +15,18 @@
 #include "app/window_look.h"
 #include "notes/note_fixture.h"
 #include "support/app_fixture.h"
+#include "support/twips_windows.h"
 
 namespace {
 
 using platform::ControlKind;
 using platform::Rect;
+using testing_support::kTwipsWindows;
+using testing_support::TwipsWindow;
 
-// A started program on a screen of the given twips per pixel.
-struct Program {
-    explicit Program(double twipsPerPixel) {
-        platform.setProgramFolder("C:\\Programs\\Orvane");
-        platform.memoryFiles().putFolder("C:\\Programs\\Orvane");
-        platform.setTime({2026, 12, 7, 10, 0, 0});
-        platform.setScreen({2560, 1600, twipsPerPixel, twipsPerPixel, {{0, 0, 2560, 1600}}});
-        started = app::Main(*module);
-    }
-
-    platform::headless::HeadlessPlatform platform;
-    std::unique_ptr<app::Module> module = std::make_unique<app::Module>(platform);
-    bool started = false;
-};
-
-struct TwipsWindow {
-    const char* name;
-    int widthTwips;
-    int heightTwips;
-    platform::Form& (*form)(app::Module&);
-};
-
-const TwipsWindow kWindows[] = {
-    {"FrmDiar", 11730, 8100, [](app::Module& m) -> platform::Form& { return m.Diar->form(); }},
-    {"FrmAlarm", 7890, 7950, [](app::Module& m) -> platform::Form& { return m.AlarmDialog->form(); }},
-    {"FrmMessage", 4860, 3480, [](app::Module& m) -> platform::Form& { return m.Message->form(); }},
+// The program on a screen of the given twips per pixel.
+struct Program : testing_support::DpiProgram {
+    explicit Program(double twipsPerPixel) : DpiProgram(static_cast<int>(std::lround(1440 / twipsPerPixel))) {}
 };
 
 int Scaled(int at96, double twipsPerPixel) {
@@ -64,7 +44,7 @@ TEST_P(AtEveryDpi, TwipsWindowsAndEachElementScaleWithTheScreen) {
     Program scaled(tpp());
     ASSERT_TRUE(at96.started);
     ASSERT_TRUE(scaled.started);
-    for (const TwipsWindow& window : kWindows) {
+    for (const TwipsWindow& window : kTwipsWindows) {
         SCOPED_TRACE(window.name);
         const platform::Form& small = window.form(*at96.module);
         const platform::Form& large = window.form(*scaled.module);
@@ -79,13 +59,14 @@ TEST_P(AtEveryDpi, TwipsWindowsAndEachElementScaleWithTheScreen) {
             const Rect b = to.rect();
             EXPECT_EQ(b.x, Scaled(a.x, tpp()));
             EXPECT_EQ(b.y, Scaled(a.y, tpp()));
-            if (to.kind() == ControlKind::Line) {
-                // A line's ends scale; its offsets follow them.
-                EXPECT_EQ(b.x + b.w, Scaled(a.x + a.w, tpp()));
-                EXPECT_EQ(b.y + b.h, Scaled(a.y + a.h, tpp()));
-            } else {
+            if (to.kind() == ControlKind::Image) {
+                // A picture's size scales on its own: the size its picture is drawn at.
                 EXPECT_EQ(b.w, Scaled(a.w, tpp()));
                 EXPECT_EQ(b.h, Scaled(a.h, tpp()));
+            } else {
+                // The far edges scale (a line's far end); the size follows them.
+                EXPECT_EQ(b.x + b.w, Scaled(a.x + a.w, tpp()));
+                EXPECT_EQ(b.y + b.h, Scaled(a.y + a.h, tpp()));
             }
             EXPECT_EQ(to.font().size, from.font().size);
         }
@@ -95,7 +76,7 @@ TEST_P(AtEveryDpi, TwipsWindowsAndEachElementScaleWithTheScreen) {
 TEST_P(AtEveryDpi, NothingIsClippedAndNothingHiddenShows) {
     Program program(tpp());
     ASSERT_TRUE(program.started);
-    for (const TwipsWindow& window : kWindows) {
+    for (const TwipsWindow& window : kTwipsWindows) {
         SCOPED_TRACE(window.name);
         const platform::Form& form = window.form(*program.module);
         const Rect client{0, 0, form.bounds().w, form.bounds().h};
@@ -131,11 +112,14 @@ TEST_P(NoteAtEveryDpi, AStoredNoteReopensAtItsStoredPixels) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, NoteAtEveryDpi, ::testing::Values(15.0, 12.0, 10.0, 7.5));
 
-TEST(TwipsLayout, ScalesEachNumberOnItsOwnAndSizesTheWindowFromItsTwips) {
+TEST(TwipsLayout, ScalesEachEdgeOrAPicturesSizeOnItsOwnAndSizesTheWindowFromItsTwips) {
     const app::TwipsLayout layout({1024, 768, 12, 12, {}}, 11730, 8100);
     EXPECT_EQ(layout.width(), 782);
     EXPECT_EQ(layout.height(), 540);
-    EXPECT_EQ(layout.Place({10, 45, 490, 13}), (Rect{13, 56, 613, 16}));  // 12.5, 56.25, 612.5, 16.25
+    // Edges 12.5, 56.25 and 625, 72.5.
+    EXPECT_EQ(layout.Place({10, 45, 490, 13}), (Rect{13, 56, 612, 17}));
+    // Size 612.5, 16.25.
+    EXPECT_EQ(layout.PlacePicture({10, 45, 490, 13}), (Rect{13, 56, 613, 16}));
     EXPECT_DOUBLE_EQ(layout.pictureScale(), 1.25);
 }
 

@@ -183,3 +183,18 @@ e2e_show_calendar() {
     done
     return 1
 }
+
+# e2e_show_calendar when Wine's LogPixels is not 96: the tray window grows with the DPI, its
+# caption too, and its first icon lies in the lower half at the left, wherever the caption ends.
+e2e_show_calendar_at_dpi() {
+    local try window X Y WIDTH HEIGHT SCREEN WINDOW
+    for try in 1 2 3; do
+        window="$(e2e_tray_window)"
+        [[ -n "$window" ]] || e2e_fail "no Wine System Tray window"
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xdotool mousemove $((X + HEIGHT / 4 + 1)) $((Y + HEIGHT * 3 / 4)) click 3
+        e2e_wait_until 15 e2e_main_window && return 0
+        e2e_log "no calendar window after right press $try"
+    done
+    return 1
+}

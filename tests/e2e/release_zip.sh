@@ -59,7 +59,7 @@ field 'string(//*[local-name()="dependentAssembly"]/*[local-name()="assemblyIden
 field 'string(//*[local-name()="dependentAssembly"]/*[local-name()="assemblyIdentity"]/@version)' 6.0.0.0
 field 'string(//*[local-name()="requestedExecutionLevel"]/@level)' asInvoker
 field 'normalize-space(//*[local-name()="dpiAware"])' true
-field 'count(//*[local-name()="dpiAwareness"])' 0
+field 'normalize-space(//*[local-name()="dpiAwareness"])' 'PerMonitorV2, PerMonitor'
 field 'count(//*[local-name()="activeCodePage"])' 0
 for os in 35138b9a-5d96-4fbd-8e2d-a2440225f93a 4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38 \
     1f676c76-80e1-4239-95bb-83d0f6d0da78 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a; do

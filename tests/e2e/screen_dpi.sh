@@ -31,21 +31,6 @@ near() { (($1 - $2 <= $3 && $2 - $1 <= $3)); }
 
 declare -A at96
 
-# A right press on the tray icon. Wine's tray window grows with the DPI, its caption too: its first
-# icon lies in the lower half at the left, wherever the caption ends.
-show_calendar_from_tray() {
-    local try window X Y WIDTH HEIGHT SCREEN WINDOW
-    for try in 1 2 3; do
-        window="$(e2e_tray_window)"
-        [[ -n "$window" ]] || e2e_fail "no Wine System Tray window"
-        eval "$(xdotool getwindowgeometry --shell "$window")"
-        xdotool mousemove $((X + HEIGHT / 4 + 1)) $((Y + HEIGHT * 3 / 4)) click 3
-        e2e_wait_until 15 e2e_main_window && return 0
-        e2e_log "no calendar window after right press $try"
-    done
-    return 1
-}
-
 run_at() {
     dpi="$1"
     e2e_log "at $dpi DPI"
@@ -69,7 +54,7 @@ run_at() {
     [[ "$(notes_geometry "$note")" == "$note_place" ]] ||
         e2e_fail "at $dpi DPI the note is at $(notes_geometry "$note"), not its stored $note_place"
 
-    show_calendar_from_tray || e2e_fail "no calendar window at $dpi DPI"
+    e2e_show_calendar_at_dpi || e2e_fail "no calendar window at $dpi DPI"
     local window X Y WIDTH HEIGHT SCREEN WINDOW
     window="$(e2e_main_window)"
     eval "$(xdotool getwindowgeometry --shell "$window")"
