@@ -63,9 +63,7 @@ std::string RepeatedLines(const std::string& line, int count) {
 
 bool InitData(Module& module) {
     auto& files = module.platform.files();
-    module.DataPath = module.platform.programFolder();
-    if (module.DataPath.empty() || module.DataPath.back() != '\\') module.DataPath += "\\";
-    module.DataPath += "NotesDat";
+    module.DataPath = DataFolder(module.platform.programFolder());
 
     // Every step may fail on its own (an existing folder, a read-only disk); the next one runs.
     static_cast<void>(files.createFolder(module.DataPath));

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The exports of the command line, run beside the running program: the calendar as an iCalendar
+# file, read back by a real iCalendar parser (python3-icalendar of the system's own Python), the
+# notes as UTF-8 text files with safe names, and the exit codes and one-line messages of bad
+# arguments and of a file that cannot be written.
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+PYTHON=/usr/bin/python3
+"$PYTHON" -c 'import icalendar' || e2e_fail "python3-icalendar is missing (tools/install-deps installs it)"
+
+e2e_first_run_tree "$E2E_DATA"
+# A year of lines (bold, coloured, with alarm times and characters of the code page), recurring
+# notes (29 February among them), an alarm table and two notes, in the files' own formats.
+"$PYTHON" - "$E2E_DATA" <<'PY'
+import struct, sys
+data = sys.argv[1]
+year = ["#####"] * 372
+def day(m, d): return (m - 1) * 31 + d - 1
+year[day(12, 7)] = "BR###Dentist [14:15], bring the card; ask about \\ fees"
+year[day(12, 8)] = "#G###Caf\xe9 with Ren\xe9e \u20ac 5 " + "x" * 90
+year[day(2, 28)] = "#####Rent"
+year[day(3, 1)] = "B####"
+open(f"{data}/Diary/2026", "wb").write(("\r\n".join(year) + "\r\n").encode("cp1252"))
+other = ["#####"] * 372
+other[day(1, 1)] = "#####Another year"
+open(f"{data}/Diary/2025", "wb").write(("\r\n".join(other) + "\r\n").encode("cp1252"))
+reminder = [""] * 366
+reminder[31 + 28] = "Leap day"          # 29 February: the 60th line
+reminder[121 + 0] = "May day [7:30]"    # 1 May
+open(f"{data}/Reminder", "wb").write(("\r\n".join(reminder) + "\r\n").encode("cp1252"))
+alarm = [" 1 "] + [""] * 38
+alarm[15] = "9:00 rent"  # the 15th of each month
+alarm[32] = "7:45 gym"   # Mondays
+open(f"{data}/Alarm", "wb").write(("\r\n".join(alarm) + "\r\n").encode("cp1252"))
+fields = [("80", 5), ("80", 5), ("166", 5), ("127", 5), ("0", 1), ("2", 1), ("0", 1), ("8", 2), ("Arial", 15),
+          ("&H0", 15), ("&H94C2E3", 15)]
+header = "".join(value.ljust(width) for value, width in fields)
+notes = bytearray()
+texts = {2: "Shopping: milk/bread?\r\nCaf\xe9 \u20ac", 40: "CON"}
+for n in range(1, 41):
+    text = (header + texts[n]).encode("cp1252") if n in texts else b""
+    notes += struct.pack("<H", len(text)) + text.ljust(4000, b" ")
+open(f"{data}/Notes", "wb").write(bytes(notes))
+PY
+
+# The program runs: the exports read beside it and are not turned away as a second start.
+tray_shown() { [[ -n "$(e2e_tray_window)" ]]; }
+e2e_start
+e2e_wait_until 60 tray_shown || e2e_fail "the program did not start"
+e2e_running "$E2E_PID" || e2e_fail "the program ended"
+mkdir -p "$WINEPREFIX/drive_c/out/notes"
+
+# Runs the program with the arguments from its folder; the exit code in $code, its standard output
+# and error in $out and $err.
+run() {
+    set +e
+    (cd "$E2E_PROGRAM" && wine "C:\\Orvane Notes\\OrvaneNotes.exe" "$@") >"$E2E_WORK/out" 2>"$E2E_WORK/err"
+    code=$?
+    set -e
+    out="$(tr -d '\r' <"$E2E_WORK/out")"
+    err="$(tr -d '\r' <"$E2E_WORK/err")"
+    e2e_log "$* -> $code: $out$err"
+}
+
+run --export-ics 'C:\out\diary.ics' --year 2026
+[[ "$code" == 0 ]] || e2e_fail "the export ended with $code: $err"
+[[ "$out" == 'Exported 3 diary line(s) and the recurring notes and alarms of 2026 to C:\out\diary.ics.' ]] ||
+    e2e_fail "the export said: '$out'"
+ics="$WINEPREFIX/drive_c/out/diary.ics"
+[[ -s "$ics" ]] || e2e_fail "no calendar written"
+
+# The parser reads the file and finds what the files hold; the file keeps the format's rules.
+"$PYTHON" - "$ics" <<'PY' || e2e_fail "the calendar does not hold what the data files do"
+import sys, icalendar
+raw = open(sys.argv[1], "rb").read()
+assert raw.endswith(b"\r\n") and b"\n" not in raw.replace(b"\r\n", b""), "CR LF everywhere"
+assert all(len(line) <= 75 for line in raw.split(b"\r\n")), "lines of at most 75 octets"
+calendar = icalendar.Calendar.from_ical(raw.decode("utf-8"))
+assert str(calendar["VERSION"]) == "2.0" and calendar["PRODID"]
+events = {str(e["UID"]): e for e in calendar.walk("VEVENT")}
+for uid, e in events.items():
+    assert e.get("DTSTAMP") and e.get("DTSTART"), uid
+line = events["20261207-diary@orvane-notes"]
+assert str(line["SUMMARY"]) == "Dentist [14:15], bring the card; ask about \\ fees", line["SUMMARY"]
+assert str(line["DTSTART"].dt) == "2026-12-07" and str(line["DTEND"].dt) == "2026-12-08"
+assert str(line["X-ORVANE-BOLD"]) == "TRUE" and str(line["X-ORVANE-COLOR"]) == "R"
+cafe = events["20261208-diary@orvane-notes"]
+assert str(cafe["SUMMARY"]).startswith("Caf\u00e9 with Ren\u00e9e \u20ac 5 xxx"), cafe["SUMMARY"]
+timed = events["20261207-diary-1415@orvane-notes"]
+assert timed["DTSTART"].dt.isoformat() == "2026-12-07T14:15:00", timed["DTSTART"].dt
+alarm = timed.walk("VALARM")[0]
+assert str(alarm["ACTION"]) == "DISPLAY" and alarm["TRIGGER"] and alarm["DESCRIPTION"]
+leap = events["0229-note@orvane-notes"]
+assert leap["RRULE"]["FREQ"] == ["YEARLY"] and leap["RRULE"]["BYMONTHDAY"] == [-1], leap["RRULE"]
+may = events["0501-note-0730@orvane-notes"]
+assert may["DTSTART"].dt.isoformat() == "2000-05-01T07:30:00"
+assert events["15-monthly-0900@orvane-notes"]["RRULE"]["BYMONTHDAY"] == [15]
+assert events["MO-weekly-0745@orvane-notes"]["RRULE"]["BYDAY"] == ["MO"]
+assert "20250101-diary@orvane-notes" not in events, "one year only"
+assert "20260301-diary@orvane-notes" not in events, "a code without a text is no line"
+assert len(events) == 3 + 1 + 2 + 1 + 1 + 1, sorted(events)
+PY
+
+# Exported again (every year now), the same events keep their UIDs.
+run --export-ics 'C:\out\all.ics'
+[[ "$code" == 0 ]] || e2e_fail "the export of every year ended with $code"
+"$PYTHON" - "$ics" "$WINEPREFIX/drive_c/out/all.ics" <<'PY' || e2e_fail "UIDs changed between the exports"
+import sys, icalendar
+one, every = ({str(e["UID"]) for e in icalendar.Calendar.from_ical(open(p, encoding="utf-8").read()).walk("VEVENT")}
+              for p in sys.argv[1:3])
+assert one < every and every - one == {"20250101-diary@orvane-notes"}, every - one
+PY
+
+run --export-notes 'C:\out\notes'
+[[ "$code" == 0 && "$out" == 'Exported 2 note(s) to C:\out\notes.' ]] || e2e_fail "the notes export said '$out$err' ($code)"
+"$PYTHON" - "$WINEPREFIX/drive_c/out/notes" <<'PY' || e2e_fail "the notes' files are not as expected"
+import os, sys
+folder = sys.argv[1]
+names = sorted(os.listdir(folder))
+assert names == ["Note 2 - Shopping_ milk_bread_.txt", "Note 40 - CON.txt"], names
+text = open(os.path.join(folder, names[0]), "rb").read().decode("utf-8")
+assert text == "Note 2 - Shopping: milk/bread?\r\n\r\nShopping: milk/bread?\r\nCaf\u00e9 \u20ac\r\n", repr(text)
+PY
+
+# Bad arguments, and a file that cannot be written: their codes and lines, on the error output.
+run --export-ics
+[[ "$code" == 2 && "$err" == '--export-ics needs the file to write. Usage: '* ]] || e2e_fail "bad arguments: $code '$err'"
+run --export-ics 'C:\out\x.ics' --year 99
+[[ "$code" == 2 && "$err" == 'The year 99 is not one of 100 to 9999.'* ]] || e2e_fail "a bad year: $code '$err'"
+run --export-ics 'C:\no such folder\x.ics'
+[[ "$code" == 4 && "$err" == 'Nothing exported: C:\no such folder\x.ics cannot be written: '* ]] ||
+    e2e_fail "an unwritable file: $code '$err'"
+
+e2e_running "$E2E_PID" || e2e_fail "the running program ended"
+echo "PASS: open formats"
