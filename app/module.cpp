@@ -5,6 +5,7 @@
 #include "alarm/message_window.h"
 #include "app/main_window.h"
 #include "app/tray_icon.h"
+#include "exchange/exchange_window.h"
 #include "notes/note_window.h"
 #include "restore/restore_window.h"
 #include "search/search_window.h"

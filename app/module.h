@@ -26,6 +26,10 @@ namespace search {
 class SearchWindow;
 }
 
+namespace exchange {
+class ExchangeWindow;
+}
+
 namespace app {
 
 class FrmDiar;
@@ -57,6 +61,9 @@ struct Module : SharedValues {
     // The search over every year, the notes and the alarms: ButFind and Ctrl+F on the main window,
     // its own window FrmSearch made at the first search.
     std::unique_ptr<search::SearchWindow> Search;
+    // The exports and the import: ButExchange on the main window, its menu, and the import's
+    // preview FrmImport made at the first import.
+    std::unique_ptr<exchange::ExchangeWindow> Exchange;
 };
 
 }  // namespace app

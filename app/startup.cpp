@@ -15,6 +15,7 @@
 #include "app/session.h"
 #include "app/settings.h"
 #include "app/tray_icon.h"
+#include "exchange/exchange_window.h"
 #include "notes/notes_database.h"
 #include "restore/restore_window.h"
 #include "search/search_window.h"
@@ -109,6 +110,7 @@ bool Main(Module& module) {
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
     module.Restore = std::make_unique<restore::RestoreWindow>(module);
     module.Search = std::make_unique<search::SearchWindow>(module);
+    module.Exchange = std::make_unique<exchange::ExchangeWindow>(module);
     alarms::LoadAlarms(platform.files(), module);
     alarms::LoadAlarmOptions(platform.files(), module);
     module.DragActive = false;
