@@ -17,7 +17,7 @@ PicturePtr DrawExchangeButton(double scale) {
     canvas.Fill(Outline(pill, 0.5), Argb(140, 0xB0, 0xEF, 0xFF));
     // Out and in: an arrow to the right above one to the left.
     const Shape out = Union(Segment(7, 10.5, 19, 10.5, 1.5), ConvexPolygon({{18, 5.8}, {24.2, 10.5}, {18, 15.2}}));
-    const Shape in = Union(Segment(11, 19.5, 23, 19.5, 1.5), ConvexPolygon({{12, 14.8}, {5.8, 19.5}, {12, 24.2}}));
+    const Shape in = Union(Segment(11, 19.5, 23, 19.5, 1.5), ConvexPolygon({{12, 24.2}, {5.8, 19.5}, {12, 14.8}}));
     const Shape arrows = Union(out, in);
     canvas.Shadow(arrows, Argb(110, 0x00, 0x1E, 0x33), 1.5);
     canvas.Fill(arrows, VerticalGradient(Argb(255, 0xFF, 0xE8, 0x6A), Argb(255, 0xE3, 0x9A, 0x1C), 6, 24));

@@ -19,9 +19,9 @@ constexpr const char* kWeekdayCodes[] = {"", "MO", "TU", "WE", "TH", "FR", "SA",
 // 3 January 2000 was a Monday: the weekly rows start in that week.
 constexpr int kFirstMondayDay = 3;
 
-std::string Digits(int value, int width) {
-    std::string text = std::to_string(value);
-    return std::string(text.size() < static_cast<std::size_t>(width) ? width - text.size() : 0, '0') + text;
+std::string Digits(int value, std::size_t width) {
+    const std::string text = std::to_string(value);
+    return std::string(text.size() < width ? width - text.size() : 0, '0') + text;
 }
 
 std::string DateValue(const platform::DateTime& date) {

@@ -132,4 +132,29 @@ run --export-ics 'C:\no such folder\x.ics'
     e2e_fail "an unwritable file: $code '$err'"
 
 e2e_running "$E2E_PID" || e2e_fail "the running program ended"
+
+# The exchange button on the calendar window: its yellow arrows, and its menu on a click.
+e2e_show_calendar || e2e_fail "a right press on the tray icon did not show the calendar window"
+eval "$(xdotool getwindowgeometry --shell "$(e2e_main_window)")"
+sleep 1
+e2e_screenshot "$E2E_WORK/calendar.png"
+if [[ -n "${E2E_SHOTS:-}" ]]; then cp "$E2E_WORK/calendar.png" "$E2E_SHOTS/exchange-button.png"; fi
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:; }
+read -r r g b <<<"$(pixel "$E2E_WORK/calendar.png" $((X + 622 + 20)) $((Y + 500 + 10)))"
+((r > 200 && g > 140 && b < 140)) || e2e_fail "no yellow arrow on the exchange button: $r $g $b"
+read -r r g b <<<"$(pixel "$E2E_WORK/calendar.png" $((X + 622 + 3)) $((Y + 500 + 15)))"
+((b > r + 60)) || e2e_fail "the exchange button's blue pill is missing: $r $g $b"
+xdotool mousemove $((X + 637)) $((Y + 515)) click 1
+sleep 1
+e2e_screenshot "$E2E_WORK/menu.png"
+if [[ -n "${E2E_SHOTS:-}" ]]; then cp "$E2E_WORK/menu.png" "$E2E_SHOTS/exchange-menu.png"; fi
+# The menu opens below the button: the screen there changed.
+below() { convert "$1" -crop "180x90+$((X + 622))+$((Y + 532))" +repage "$2"; }
+below "$E2E_WORK/calendar.png" "$E2E_WORK/below-before.png"
+below "$E2E_WORK/menu.png" "$E2E_WORK/below-menu.png"
+changed="$(compare -metric AE "$E2E_WORK/below-before.png" "$E2E_WORK/below-menu.png" null: 2>&1 || true)"
+((${changed%% *} > 2000)) || e2e_fail "no menu below the exchange button ($changed pixels changed)"
+xdotool key Escape
+e2e_running "$E2E_PID" || e2e_fail "the program ended at the menu"
+
 echo "PASS: open formats"

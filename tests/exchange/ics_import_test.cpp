@@ -242,7 +242,8 @@ TEST_F(IcsImportTest, TheOwnExportComesBackWholeAndASecondImportAddsNothing) {
     for (const int year : {2024, 2026}) {
         const auto imported = app::ReadLines(files, values.Path(app::YearFile(year)));
         const auto original = app::ReadLines(files, std::string(kOther) + app::YearFile(year));
-        ASSERT_TRUE(imported && original) << year;
+        ASSERT_TRUE(imported) << year;
+        ASSERT_TRUE(original) << year;
         ASSERT_EQ(imported->size(), original->size());
         // A code without a text is no line, and has no event.
         for (std::size_t i = 0; i < imported->size(); ++i) {
