@@ -56,6 +56,7 @@ std::string FoldedLine(const std::string& line) {
     while (line.size() - start > room) {
         std::size_t end = start + room;
         while (end > start && IsContinuationByte(line[end])) --end;
+        if (end == start) end = start + room;  // no character starts here: bytes that are no UTF-8
         folded.append(line, start, end - start);
         folded += "\r\n ";
         start = end;

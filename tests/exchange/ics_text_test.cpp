@@ -84,6 +84,19 @@ TEST(IcsTextTest, FoldsAt75OctetsWithoutCuttingACharacter) {
     EXPECT_EQ(FoldedLine("SUMMARY:" + std::string(67, 'x')).find("\r\n "), std::string::npos);
 }
 
+TEST(IcsTextTest, BytesThatAreNoUtf8AreStillFoldedAt75Octets) {
+    const std::string line = "X:" + std::string(200, '\x80');
+    const std::string folded = FoldedLine(line);
+    std::size_t start = 0;
+    while (start < folded.size()) {
+        const std::size_t end = folded.find("\r\n", start);
+        ASSERT_NE(end, std::string::npos);
+        EXPECT_LE(end - start, kFoldOctets);
+        start = end + 2;
+    }
+    EXPECT_EQ(UnfoldedLines(folded), std::vector<std::string>{line});
+}
+
 TEST(IcsTextTest, UnfoldsLfOnlyTabsAndAByteOrderMark) {
     const auto lines = UnfoldedLines(
         "\xEF\xBB\xBF"
