@@ -154,7 +154,25 @@ below "$E2E_WORK/calendar.png" "$E2E_WORK/below-before.png"
 below "$E2E_WORK/menu.png" "$E2E_WORK/below-menu.png"
 changed="$(compare -metric AE "$E2E_WORK/below-before.png" "$E2E_WORK/below-menu.png" null: 2>&1 || true)"
 ((${changed%% *} > 2000)) || e2e_fail "no menu below the exchange button ($changed pixels changed)"
-xdotool key Escape
-e2e_running "$E2E_PID" || e2e_fail "the program ended at the menu"
+# Its first item, the shown year, through the system's save dialog: the file appears, and the
+# program's message says so.
+xdotool mousemove $((X + 622 + 60)) $((Y + 530 + 12)) click 1
+dialog() { xdotool search --onlyvisible --name '^Export iCalendar$' 2>/dev/null | head -n 1; }
+e2e_wait_until 15 dialog || e2e_fail "no save dialog after the menu's first item"
+sleep 1
+e2e_screenshot "$E2E_WORK/save-dialog.png"
+if [[ -n "${E2E_SHOTS:-}" ]]; then cp "$E2E_WORK/save-dialog.png" "$E2E_SHOTS/exchange-save-dialog.png"; fi
+xdotool key ctrl+a
+xdotool type --delay 30 'C:\out\from-window.ics'
+xdotool key Return
+e2e_wait_until 15 test -s "$WINEPREFIX/drive_c/out/from-window.ics" || e2e_fail "the save dialog's file was not written"
+grep -q 'SUMMARY:Dentist \[14:15\]' "$WINEPREFIX/drive_c/out/from-window.ics" || e2e_fail "the window's export lacks a line"
+message() { xdotool search --onlyvisible --name '^Orvane Notes$' 2>/dev/null | head -n 1; }
+e2e_wait_until 10 message || e2e_fail "no message after the export"
+sleep 0.5
+e2e_screenshot "$E2E_WORK/exported.png"
+if [[ -n "${E2E_SHOTS:-}" ]]; then cp "$E2E_WORK/exported.png" "$E2E_SHOTS/exchange-exported.png"; fi
+xdotool key Return
+e2e_running "$E2E_PID" || e2e_fail "the program ended at the export"
 
 echo "PASS: open formats"
