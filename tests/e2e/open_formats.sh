@@ -175,4 +175,33 @@ if [[ -n "${E2E_SHOTS:-}" ]]; then cp "$E2E_WORK/exported.png" "$E2E_SHOTS/excha
 xdotool key Return
 e2e_running "$E2E_PID" || e2e_fail "the program ended at the export"
 
+# An import through the open dialog: the preview lists the new day and the one added after the
+# 7th's line, and Import saves both into the year's file at once.
+printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//e2e//EN\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART;VALUE=DATE:20261220\r\nSUMMARY:Party\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:b\r\nDTSTART;VALUE=DATE:20261207\r\nSUMMARY:Call the bank\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' \
+    >"$WINEPREFIX/drive_c/out/in.ics"
+sleep 0.5
+xdotool mousemove $((X + 637)) $((Y + 515)) click 1
+sleep 1
+xdotool mousemove $((X + 622 + 60)) $((Y + 530 + 72)) click 1
+opening() { xdotool search --onlyvisible --name '^Import iCalendar$' 2>/dev/null | head -n 1; }
+e2e_wait_until 15 opening || e2e_fail "no open dialog after the menu's Import item"
+sleep 1
+xdotool key ctrl+a
+xdotool type --delay 30 'C:\out\in.ics'
+xdotool key Return
+preview() { xdotool search --onlyvisible --name '^Import$' 2>/dev/null | head -n 1; }
+e2e_wait_until 15 preview || e2e_fail "no preview after the open dialog"
+sleep 1
+e2e_screenshot "$E2E_WORK/preview.png"
+if [[ -n "${E2E_SHOTS:-}" ]]; then cp "$E2E_WORK/preview.png" "$E2E_SHOTS/exchange-preview.png"; fi
+[[ "$(sed -n "$((11 * 31 + 20))p" "$E2E_DATA/Diary/2026" | tr -d '\r')" == "#####" ]] || e2e_fail "the preview wrote already"
+eval "$(xdotool getwindowgeometry --shell "$(preview)" | sed 's/^/P/')"
+xdotool mousemove $((PX + 314 + 55)) $((PY + 378 + 15)) click 1
+line_is() { [[ "$(sed -n "$((11 * 31 + $1))p" "$E2E_DATA/Diary/2026" | tr -d '\r')" == "$2" ]]; }
+e2e_wait_until 15 line_is 20 "#####Party" || e2e_fail "Import did not save the new day"
+line_is 7 "BR###Dentist [14:15], bring the card; ask about \\ fees <> Call the bank" ||
+    e2e_fail "the clash was not added after the line: $(sed -n "$((11 * 31 + 7))p" "$E2E_DATA/Diary/2026")"
+e2e_wait_until 10 message || e2e_fail "no message after the import"
+xdotool key Return
+
 echo "PASS: open formats"
