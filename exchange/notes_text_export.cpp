@@ -56,13 +56,13 @@ std::string Title(const std::string& text) {
 }  // namespace
 
 std::string SafeFileName(const std::string& wanted, const std::vector<std::string>& taken) {
-    const std::string name = Cleaned(wanted);
+    std::string name = Cleaned(wanted);
     if (!Taken(name, taken)) return name;
     const std::size_t dot = name.rfind('.');
     const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
     const std::string extension = stem.size() == name.size() ? "" : name.substr(dot);
     for (int n = 2;; ++n) {
-        const std::string numbered = stem + " (" + std::to_string(n) + ")" + extension;
+        std::string numbered = stem + " (" + std::to_string(n) + ")" + extension;
         if (!Taken(numbered, taken)) return numbered;
     }
 }
