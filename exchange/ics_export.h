@@ -42,7 +42,8 @@ std::optional<CalendarData> ReadCalendarData(platform::FileSystem& files, const 
 std::optional<CalendarData> CalendarDataOf(platform::FileSystem& files, const app::SharedValues& values,
                                            std::optional<int> year, std::string* why);
 
-// What a UID starts with, so that the import knows its own events.
+// What every UID ends with, after its date, kind and time: the program's events, whoever
+// imports them.
 inline constexpr const char* kUidDomain = "@orvane-notes";
 
 }  // namespace exchange
