@@ -1,7 +1,15 @@
 // The names of the data folder's files and folders, appended to its path ("\Notes").
 #pragma once
 
+#include <string>
+
 namespace app {
+
+// The data folder beside the program: its folder (a drive's root keeps its "\") and "NotesDat".
+inline std::string DataFolder(std::string programFolder) {
+    if (programFolder.empty() || programFolder.back() != '\\') programFolder += "\\";
+    return programFolder + "NotesDat";
+}
 
 inline constexpr const char* kSettingsFile = "\\Notes.ini";
 inline constexpr const char* kNotesFile = "\\Notes";

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/screen_rescue.h"
 #include "app/tray_icon.h"
+#include "exchange/exchange_window.h"
 #include "notes/note_window.h"
 #include "restore/restore_window.h"
 #include "search/search_window.h"

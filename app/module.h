@@ -26,6 +26,10 @@ namespace search {
 class SearchWindow;
 }
 
+namespace exchange {
+class ExchangeWindow;
+}
+
 namespace app {
 
 class FrmDiar;
@@ -60,6 +64,9 @@ struct Module : SharedValues {
     std::unique_ptr<search::SearchWindow> Search;
     // Keeps the windows and notes on the monitors as monitors come and go.
     std::unique_ptr<ScreenRescue> Screens;
+    // The exports and the import: ButExchange on the main window, its menu, and the import's
+    // preview FrmImport made at the first import.
+    std::unique_ptr<exchange::ExchangeWindow> Exchange;
 };
 
 }  // namespace app

@@ -17,6 +17,7 @@
 #include "app/settings.h"
 #include "app/start_with_windows.h"
 #include "app/tray_icon.h"
+#include "exchange/exchange_window.h"
 #include "notes/notes_database.h"
 #include "restore/restore_window.h"
 #include "search/search_window.h"
@@ -65,9 +66,7 @@ std::string RepeatedLines(const std::string& line, int count) {
 
 bool InitData(Module& module) {
     auto& files = module.platform.files();
-    module.DataPath = module.platform.programFolder();
-    if (module.DataPath.empty() || module.DataPath.back() != '\\') module.DataPath += "\\";
-    module.DataPath += "NotesDat";
+    module.DataPath = DataFolder(module.platform.programFolder());
 
     // Every step may fail on its own (an existing folder, a read-only disk); the next one runs.
     static_cast<void>(files.createFolder(module.DataPath));
@@ -115,6 +114,7 @@ bool Main(Module& module) {
     module.AlarmDialog = std::make_unique<alarms::AlarmDialog>(module);
     module.Restore = std::make_unique<restore::RestoreWindow>(module);
     module.Search = std::make_unique<search::SearchWindow>(module);
+    module.Exchange = std::make_unique<exchange::ExchangeWindow>(module);
     alarms::LoadAlarms(platform.files(), module);
     alarms::LoadAlarmOptions(platform.files(), module);
     module.DragActive = false;

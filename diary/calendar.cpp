@@ -15,6 +15,12 @@ int Weekday(int year, int month, int day) {
     return h == 0 ? 7 : h;
 }
 
+int DaysIn(int year, int month) {
+    static constexpr int kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month];
+}
+
 std::string DayMonthYear(const platform::DateTime& date) {
     return DayMonth(date.month, date.day) + std::to_string(date.year);
 }

@@ -26,6 +26,15 @@ struct MenuItem {
     std::string caption;  // "-" is a separator
 };
 
+// What a file chooser of the system asks for: its title, the one kind of file it lists
+// ("iCalendar files (*.ics)", "*.ics") and, when saving, the name it suggests.
+struct FileChoice {
+    std::string title;
+    std::string typeName;
+    std::string pattern;
+    std::string suggestedName;
+};
+
 struct ScreenInfo {
     int width = 1024;  // pixels
     int height = 768;
@@ -155,9 +164,15 @@ public:
                                                 const std::string& initial, int x, int y) = 0;
     // Index of the chosen item, or -1. x, y: screen pixels.
     virtual int popupMenu(const std::vector<MenuItem>& items, int x, int y) = 0;
+    // The system's file choosers: the path chosen, or nullopt on Cancel. Saving asks before it
+    // names a file that exists; opening names only a file that exists.
+    virtual std::optional<std::string> chooseSaveFile(const FileChoice& choice) = 0;
+    virtual std::optional<std::string> chooseOpenFile(const FileChoice& choice) = 0;
+    virtual std::optional<std::string> chooseFolder(const std::string& title) = 0;
 
     // Services.
-    virtual DateTime now() = 0;
+    virtual DateTime now() = 0;  // local time
+    virtual DateTime utcNow() = 0;
     virtual Locale& locale() = 0;
     virtual FileSystem& files() = 0;
     virtual Tray& tray() = 0;

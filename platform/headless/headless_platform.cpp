@@ -178,6 +178,31 @@ int HeadlessPlatform::popupMenu(const std::vector<MenuItem>& items, int x, int y
     return -1;
 }
 
+DateTime HeadlessPlatform::utcNow() {
+    return AddSeconds(now_, -60LL * utcOffsetMinutes);
+}
+
+std::optional<std::string> HeadlessPlatform::chooseSaveFile(const FileChoice& choice) {
+    return chooser(DialogCall::Kind::SaveFile, choice.title, choice.pattern + "|" + choice.suggestedName);
+}
+
+std::optional<std::string> HeadlessPlatform::chooseOpenFile(const FileChoice& choice) {
+    return chooser(DialogCall::Kind::OpenFile, choice.title, choice.pattern);
+}
+
+std::optional<std::string> HeadlessPlatform::chooseFolder(const std::string& title) {
+    return chooser(DialogCall::Kind::Folder, title, "");
+}
+
+std::optional<std::string> HeadlessPlatform::chooser(DialogCall::Kind kind, const std::string& title,
+                                                     const std::string& text) {
+    dialogs.push_back({kind, title, text, MessageIcon::None, 0, 0});
+    if (chooserAnswers_.empty()) return std::nullopt;
+    auto answer = chooserAnswers_.front();
+    chooserAnswers_.pop_front();
+    return answer;
+}
+
 std::vector<Form*> HeadlessPlatform::forms() const {
     return forms_;
 }

@@ -45,9 +45,11 @@ public:
 };
 
 struct DialogCall {
-    enum class Kind { YesNo, Message, Input, Menu } kind;
+    enum class Kind { YesNo, Message, Input, Menu, SaveFile, OpenFile, Folder } kind;
     std::string title;
-    std::string text;  // message text or input prompt; menu item names joined with "|"
+    // Message text or input prompt; menu item names joined with "|"; a file chooser's pattern and
+    // suggested name joined with "|".
+    std::string text;
     MessageIcon icon = MessageIcon::None;
     int x = 0;
     int y = 0;
@@ -71,7 +73,11 @@ public:
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title, const std::string& initial,
                                         int x, int y) override;
     int popupMenu(const std::vector<MenuItem>& items, int x, int y) override;
+    std::optional<std::string> chooseSaveFile(const FileChoice& choice) override;
+    std::optional<std::string> chooseOpenFile(const FileChoice& choice) override;
+    std::optional<std::string> chooseFolder(const std::string& title) override;
     DateTime now() override { return now_; }
+    DateTime utcNow() override;
     Locale& locale() override { return locale_; }
     FileSystem& files() override { return files_; }
     Tray& tray() override { return tray_; }
@@ -106,12 +112,16 @@ public:
         std::string workingFolder;
     };
     std::optional<Shortcut> shortcut(const std::string& path);
+    // How far the clock's local time is ahead of UTC.
+    int utcOffsetMinutes = 0;
 
     // Answers for the next modal boxes, taken in order. Without an answer, a Yes/No box answers
     // No, an input box Cancel and a menu nothing.
     void answerYesNo(bool yes) { yesNoAnswers_.push_back(yes); }
     void answerInput(std::optional<std::string> text) { inputAnswers_.push_back(std::move(text)); }
     void answerMenu(std::string itemName) { menuAnswers_.push_back(std::move(itemName)); }
+    // The next file chooser (save, open or folder) answers this path; without one, Cancel.
+    void answerChooser(std::optional<std::string> path) { chooserAnswers_.push_back(std::move(path)); }
 
     // What the program did.
     std::vector<DialogCall> dialogs;
@@ -173,6 +183,7 @@ public:
 
 private:
     friend class HeadlessFormPeer;
+    std::optional<std::string> chooser(DialogCall::Kind kind, const std::string& title, const std::string& text);
     void formClosed(Form* form);
 
     std::string programFolder_ = "C:\\Program Files\\Orvane Notes";
@@ -186,6 +197,7 @@ private:
     std::deque<bool> yesNoAnswers_;
     std::deque<std::optional<std::string>> inputAnswers_;
     std::deque<std::string> menuAnswers_;
+    std::deque<std::optional<std::string>> chooserAnswers_;
     std::deque<std::function<void()>> pending_;
     std::vector<Form*> forms_;
     std::map<const Timer*, int> timerElapsed_;

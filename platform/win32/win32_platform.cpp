@@ -9,8 +9,10 @@
 #include <algorithm>
 
 #include "platform/win32/dpi.h"
+#include "platform/win32/file_dialogs.h"
 #include "platform/win32/input.h"
 #include "platform/win32/input_box.h"
+#include "platform/win32/process.h"
 #include "platform/win32/win32_form.h"
 #include "platform/win32/win32_shortcut.h"
 #include "platform/win32/window_proc.h"
@@ -115,25 +117,11 @@ int Win32Platform::runMessageLoop() {
 // ---- start-up facts ---------------------------------------------------------------------------
 
 std::string Win32Platform::programPath() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    return ProgramPath();
 }
 
 std::string Win32Platform::programFolder() {
-    const std::string path = programPath();
-    const std::size_t slash = path.find_last_of('\\');
-    if (slash == std::string::npos) return {};
-    // A drive's root keeps its backslash: "C:\".
-    if (slash == 2 && path[1] == ':') return path.substr(0, 3);
-    return path.substr(0, slash);
+    return ProgramFolder();
 }
 
 bool Win32Platform::anotherInstanceRunning() {
@@ -355,6 +343,21 @@ std::optional<std::string> Win32Platform::inputBox(const std::string& prompt, co
     return RunInputBox(modal.owner(), prompt, title, initial, x, y);
 }
 
+std::optional<std::string> Win32Platform::chooseSaveFile(const FileChoice& choice) {
+    ModalScope modal(askingForm());
+    return RunSaveFileDialog(modal.owner(), choice);
+}
+
+std::optional<std::string> Win32Platform::chooseOpenFile(const FileChoice& choice) {
+    ModalScope modal(askingForm());
+    return RunOpenFileDialog(modal.owner(), choice);
+}
+
+std::optional<std::string> Win32Platform::chooseFolder(const std::string& title) {
+    ModalScope modal(askingForm());
+    return RunFolderDialog(modal.owner(), title);
+}
+
 int Win32Platform::popupMenu(const std::vector<MenuItem>& items, int x, int y) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return -1;
@@ -376,6 +379,10 @@ int Win32Platform::popupMenu(const std::vector<MenuItem>& items, int x, int y) {
 }
 
 // ---- services ---------------------------------------------------------------------------------
+
+DateTime Win32Platform::utcNow() {
+    return UtcNow();
+}
 
 DateTime Win32Platform::now() {
     SYSTEMTIME local{};

@@ -43,7 +43,11 @@ public:
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title, const std::string& initial,
                                         int x, int y) override;
     int popupMenu(const std::vector<MenuItem>& items, int x, int y) override;
+    std::optional<std::string> chooseSaveFile(const FileChoice& choice) override;
+    std::optional<std::string> chooseOpenFile(const FileChoice& choice) override;
+    std::optional<std::string> chooseFolder(const std::string& title) override;
     DateTime now() override;
+    DateTime utcNow() override;
     Locale& locale() override { return locale_; }
     FileSystem& files() override { return files_; }
     Tray& tray() override { return tray_; }
