@@ -10,12 +10,12 @@
 #include "exchange/notes_text_export.h"
 #include "notes/note_window.h"
 #include "restore/restore_artwork.h"
+#include "restore/window_parts.h"
 
 namespace exchange {
 
 using app::kSkyText;
 using app::kWindowBlue;
-using app::TitleFont;
 using platform::ControlKind;
 using platform::Cursor;
 using platform::MessageIcon;
@@ -26,8 +26,6 @@ constexpr int kWidthTwips = 8400;
 constexpr int kHeightTwips = 6300;
 
 constexpr platform::ColorRef kLineBack = 0x00E5FDFF;
-constexpr platform::ColorRef kTitleLight = 0x00FFEFB0;
-constexpr platform::ColorRef kTitleShadow = 0x00603900;
 
 const platform::FileChoice kCalendarFiles{"", "iCalendar files (*.ics)", "*.ics", ""};
 
@@ -84,14 +82,7 @@ void ExchangeWindow::Build() {
     form_->setBackColor(kWindowBlue);
     const int width = layout_.width();
     const int height = layout_.height();
-    for (const bool shadow : {true, false}) {
-        auto& title = layout_.Add(*form_, ControlKind::Label, shadow ? "ImportTitSH" : "ImportTit",
-                                  {shadow ? 3 : 0, shadow ? 6 : 4, width - 6, 27});
-        title.setForeColor(shadow ? kTitleShadow : kTitleLight);
-        title.setCaption("IMPORT");
-        title.setFont(TitleFont(16));
-        title.setAlignment(platform::Align::Center);
-    }
+    restore::AddWindowTitle(layout_, *form_, "ImportTit", "IMPORT");
     ButExit = &layout_.Add(*form_, ControlKind::Image, "ButExit", {width - 28, 8, 20, 20});
     layout_.Draw(*ButExit, [](double scale) { return app::art::ExitPicture(scale); });
     ButExit->setTooltip("Close without importing");
@@ -106,29 +97,15 @@ void ExchangeWindow::Build() {
     TxtPreview->setReadOnly(true);
     TxtPreview->setBackColor(kLineBack);
     const int buttonWidth = restore::art::kActionWidth;
-    ButCancel = &AddButton("ButCancel", {width - 12 - buttonWidth, buttonTop, buttonWidth, restore::art::kActionHeight},
-                           "Cancel", "Close without importing");
+    ButCancel = &restore::AddActionButton(
+        layout_, *form_, "ButCancel", {width - 12 - buttonWidth, buttonTop, buttonWidth, restore::art::kActionHeight},
+        "Cancel", "Close without importing");
     ButCancel->onClick = [this] { form_->hide(); };
     ButImport =
-        &AddButton("ButImport", {width - 24 - 2 * buttonWidth, buttonTop, buttonWidth, restore::art::kActionHeight},
-                   "Import", "Add what the list shows to the calendar and save it");
+        &restore::AddActionButton(layout_, *form_, "ButImport",
+                                  {width - 24 - 2 * buttonWidth, buttonTop, buttonWidth, restore::art::kActionHeight},
+                                  "Import", "Add what the list shows to the calendar and save it");
     ButImport->onClick = [this] { ApplyPlan(); };
-}
-
-ExchangeWindow::Control& ExchangeWindow::AddButton(const std::string& name, const platform::Rect& place,
-                                                   const std::string& caption, const std::string& tooltip) {
-    // A pill with a caption over it, as the Alarms button is made.
-    auto& picture = layout_.Add(*form_, ControlKind::Image, "Img" + name, place);
-    layout_.Draw(picture, [](double scale) { return restore::art::ActionPicture(scale); });
-    auto& label = layout_.Add(*form_, ControlKind::Label, "Lab" + name, {place.x, place.y + 7, place.w, 17});
-    label.setCaption(caption);
-    label.setFont(TitleFont(9));
-    label.setForeColor(platform::rgb(0xFF, 0xFF, 0xFF));
-    label.setAlignment(platform::Align::Center);
-    auto& button = layout_.Add(*form_, ControlKind::Image, name, place);
-    button.setCursor(Cursor::Hand);
-    button.setTooltip(tooltip);
-    return button;
 }
 
 void ExchangeWindow::Say(const std::string& text, MessageIcon icon) {

@@ -49,8 +49,6 @@ public:
 
 private:
     void Build();
-    Control& AddButton(const std::string& name, const platform::Rect& place, const std::string& caption,
-                       const std::string& tooltip);
     void Say(const std::string& text, platform::MessageIcon icon);
 
     app::Module& module_;

@@ -12,6 +12,7 @@
 #include "restore/restore_artwork.h"
 #include "restore/whole_file.h"
 #include "restore/whole_file_restore.h"
+#include "restore/window_parts.h"
 
 namespace restore {
 
@@ -25,8 +26,6 @@ namespace {
 
 constexpr platform::ColorRef kLineBack = 0x00E5FDFF;
 constexpr platform::ColorRef kPickedBack = platform::rgb(0x33, 0x8F, 0xC9);
-constexpr platform::ColorRef kTitleLight = 0x00FFEFB0;
-constexpr platform::ColorRef kTitleShadow = 0x00603900;
 
 constexpr int kWindowWidthTwips = 8400;
 constexpr int kWindowHeightTwips = 6900;
@@ -138,15 +137,7 @@ void RestoreWindow::Build() {
     layout_.FollowDpi(*form_);
     form_->setBackColor(kWindowBlue);
     const int width = layout_.width();
-    for (const bool shadow : {true, false}) {
-        auto& title = layout_.Add(*form_, ControlKind::Label, shadow ? "RestTitSH" : "RestTit",
-                                  {shadow ? 3 : 0, shadow ? 6 : 4, width - 6, 27});
-        title.setForeColor(shadow ? kTitleShadow : kTitleLight);
-        title.setCaption("RESTORE");
-        title.setFont(TitleFont(16));
-        title.setAlignment(platform::Align::Center);
-        if (!shadow) RestTit = &title;
-    }
+    RestTit = &AddWindowTitle(layout_, *form_, "RestTit", "RESTORE");
     ButExit = &layout_.Add(*form_, ControlKind::Image, "ButExit", {width - 28, 8, 20, 20});
     layout_.Draw(*ButExit, [](double scale) { return app::art::ExitPicture(scale); });
     ButExit->setTooltip("Close");
@@ -169,18 +160,7 @@ RestoreWindow::Control& RestoreWindow::AddText(const std::string& name, const pl
 
 RestoreWindow::Control& RestoreWindow::AddButton(const std::string& name, const platform::Rect& place,
                                                  const std::string& caption, const std::string& tooltip) {
-    // A pill with a caption over it, as the Alarms button is made.
-    auto& picture = layout_.Add(*form_, ControlKind::Image, "Img" + name, place);
-    layout_.Draw(picture, [](double scale) { return art::ActionPicture(scale); });
-    auto& label = layout_.Add(*form_, ControlKind::Label, "Lab" + name, {place.x, place.y + 7, place.w, 17});
-    label.setCaption(caption);
-    label.setFont(TitleFont(9));
-    label.setForeColor(platform::rgb(0xFF, 0xFF, 0xFF));
-    label.setAlignment(platform::Align::Center);
-    auto& button = layout_.Add(*form_, ControlKind::Image, name, place);
-    button.setCursor(Cursor::Hand);
-    button.setTooltip(tooltip);
-    return button;
+    return AddActionButton(layout_, *form_, name, place, caption, tooltip);
 }
 
 void RestoreWindow::BuildList() {
