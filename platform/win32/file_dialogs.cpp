@@ -24,13 +24,13 @@ std::string DefaultExtension(const FileChoice& choice) {
     return dot == std::string::npos ? std::string() : choice.pattern.substr(dot + 1);
 }
 
-}  // namespace
-
-std::optional<std::string> RunSaveFileDialog(HWND owner, const FileChoice& choice) {
+// Shows the open or save dialog, whose own flags are `flags`; the chosen path, or nullopt.
+template <typename ShowDialog>
+std::optional<std::string> RunFileDialog(HWND owner, const FileChoice& choice, const std::string& initialName,
+                                         const char* defaultExtension, DWORD flags, ShowDialog show) {
     const std::string filter = Filter(choice);
-    const std::string extension = DefaultExtension(choice);
     std::string path(32768, '\0');
-    path.replace(0, choice.suggestedName.size(), choice.suggestedName);
+    path.replace(0, initialName.size(), initialName);
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -38,25 +38,22 @@ std::optional<std::string> RunSaveFileDialog(HWND owner, const FileChoice& choic
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.lpstrTitle = choice.title.c_str();
-    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetSaveFileNameA(&dialog)) return std::nullopt;
+    dialog.lpstrDefExt = defaultExtension;
+    dialog.Flags = flags | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (!show(&dialog)) return std::nullopt;
     return std::string(path.c_str());
 }
 
+}  // namespace
+
+std::optional<std::string> RunSaveFileDialog(HWND owner, const FileChoice& choice) {
+    const std::string extension = DefaultExtension(choice);
+    return RunFileDialog(owner, choice, choice.suggestedName, extension.empty() ? nullptr : extension.c_str(),
+                         OFN_OVERWRITEPROMPT, GetSaveFileNameA);
+}
+
 std::optional<std::string> RunOpenFileDialog(HWND owner, const FileChoice& choice) {
-    const std::string filter = Filter(choice);
-    std::string path(32768, '\0');
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = path.data();
-    dialog.nMaxFile = static_cast<DWORD>(path.size());
-    dialog.lpstrTitle = choice.title.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetOpenFileNameA(&dialog)) return std::nullopt;
-    return std::string(path.c_str());
+    return RunFileDialog(owner, choice, std::string(), nullptr, OFN_FILEMUSTEXIST, GetOpenFileNameA);
 }
 
 std::optional<std::string> RunFolderDialog(HWND owner, const std::string& title) {

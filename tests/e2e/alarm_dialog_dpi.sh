@@ -26,14 +26,7 @@ box_runs() {
 dialog_picture_at() {
     dpi="$1"
     e2e_log "at $dpi DPI"
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w || true
-    rm -rf "$E2E_DATA"
-    e2e_first_run_tree "$E2E_DATA"
-    # Today's day message counts as seen, so that it does not cover the windows.
-    sed -i "1s/^NORESUME/07.12.2026/" "$E2E_DATA/Notes.ini"
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
-        e2e_fail "could not set LogPixels"
+    e2e_fresh_data_at_dpi "$dpi"
     e2e_start_at "2026-12-07 10:00:00"
     e2e_wait_until 60 tray_shown || e2e_fail "no tray icon at $dpi DPI"
     e2e_show_calendar_at_dpi || e2e_fail "no calendar window at $dpi DPI"

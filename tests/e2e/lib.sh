@@ -184,6 +184,18 @@ e2e_show_calendar() {
     return 1
 }
 
+# Ends any program of the prefix and gives it a fresh first-run data folder, with today's day
+# message counted as seen, and Wine's DPI (LogPixels) set to $1 for the next start.
+e2e_fresh_data_at_dpi() {
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w || true
+    rm -rf "$E2E_DATA"
+    e2e_first_run_tree "$E2E_DATA"
+    sed -i "1s/^NORESUME/07.12.2026/" "$E2E_DATA/Notes.ini"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
+        e2e_fail "could not set LogPixels"
+}
+
 # e2e_show_calendar when Wine's LogPixels is not 96: the tray window grows with the DPI, its
 # caption too, and its first icon lies in the lower half at the left, wherever the caption ends.
 e2e_show_calendar_at_dpi() {

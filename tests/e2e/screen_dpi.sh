@@ -34,16 +34,9 @@ declare -A at96
 run_at() {
     dpi="$1"
     e2e_log "at $dpi DPI"
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w || true
-    rm -rf "$E2E_DATA"
-    e2e_first_run_tree "$E2E_DATA"
-    # Today's day message counts as seen, so that it does not cover the calendar window.
-    sed -i "1s/^NORESUME/07.12.2026/" "$E2E_DATA/Notes.ini"
+    e2e_fresh_data_at_dpi "$dpi"
     read -r nx ny nw nh <<<"$note_place"
     notes_store_record 5 "$(notes_header "$nx" "$ny" "$nw" "$nh" 0 2 0 8 Arial '&H0' '&HFFFFFF')Kept where it was"
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
-        e2e_fail "could not set LogPixels"
 
     # One day, so that today's date is the same text at every run.
     e2e_start_at "2026-12-07 10:00:00"
